@@ -1,0 +1,4 @@
+// The menu: inventory, help and colour settings.
+#include "shell/FrmIntro.h"
+
+void FrmIntro::inventoryRefresh() {}
