@@ -2,3 +2,4 @@
 #include "shell/FrmIntro.h"
 
 void FrmIntro::tmrRéussi_Timer() {}
+void FrmIntro::actionKeys(int16) {}

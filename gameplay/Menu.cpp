@@ -2,3 +2,4 @@
 #include "shell/FrmIntro.h"
 
 void FrmIntro::inventoryRefresh() {}
+void FrmIntro::menuKeys(int16) {}

@@ -2,3 +2,4 @@
 #include "shell/FrmIntro.h"
 
 void FrmIntro::tmrI_Timer() {}
+void FrmIntro::arrowKeys(int16) {}

@@ -4,3 +4,4 @@
 void FrmIntro::tmrFermer2_Timer() {}
 
 void FrmIntro::tmrFermer9_Timer() {}
+void FrmIntro::quitKey() {}

@@ -76,6 +76,12 @@ class FrmIntro : public Controls, public GameState {
     void gameKeys(int16 keyCode);
     void inventoryRefresh();
 
+    // The game keys, in the order gameKeys takes them.
+    void menuKeys(int16 keyCode);   // R, V, B, M and Esc (gameplay/Menu.cpp)
+    void arrowKeys(int16 keyCode);  // gameplay/Movement.cpp
+    void actionKeys(int16 keyCode); // space, and Enter alike (gameplay/Interactions.cpp)
+    void quitKey();                 // Esc accepted in the game (gameplay/StartQuit.cpp)
+
     // Ends the program at once, from inside a handler.
     void End();
 
