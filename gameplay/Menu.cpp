@@ -1,0 +1,5 @@
+// The menu: inventory, help and colour settings.
+#include "shell/FrmIntro.h"
+
+void FrmIntro::inventoryRefresh() {}
+void FrmIntro::menuKeys(int16) {}

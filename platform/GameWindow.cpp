@@ -1,0 +1,120 @@
+#include "GameWindow.h"
+
+#include "KeyTranslation.h"
+
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+constexpr int kPlayWidthPx = kPlayArea.width / 15;
+constexpr int kPlayHeightPx = kPlayArea.height / 15;
+
+// The largest of 1x, 1.5x and 2x that fits the desktop's usable area.
+double openingScale() {
+    SDL_Rect usable{0, 0, 1024, 768};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    for (double scale : {2.0, 1.5})
+        if (kPlayWidthPx * scale <= usable.w && kPlayHeightPx * scale <= usable.h) return scale;
+    return 1.0;
+}
+
+void fail(const char* what) {
+    throw std::runtime_error(std::string(what) + ": " + SDL_GetError());
+}
+} // namespace
+
+GameWindow::GameWindow() {
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) fail("SDL_Init");
+    if (TTF_Init() != 0) fail("TTF_Init");
+    IMG_Init(0);
+    const double scale = openingScale();
+    window_ = SDL_CreateWindow("Form1", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               int(std::lround(kPlayWidthPx * scale)),
+                               int(std::lround(kPlayHeightPx * scale)),
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!window_) fail("SDL_CreateWindow");
+    sdlRenderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (!sdlRenderer_) fail("SDL_CreateRenderer");
+    renderer_ = std::make_unique<Renderer>(sdlRenderer_);
+    SDL_ShowCursor(SDL_DISABLE);
+    start_ = SDL_GetPerformanceCounter();
+}
+
+GameWindow::~GameWindow() {
+    renderer_.reset();
+    if (sdlRenderer_) SDL_DestroyRenderer(sdlRenderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    IMG_Quit();
+    TTF_Quit();
+    SDL_Quit();
+}
+
+Micros GameWindow::now() const {
+    Uint64 elapsed = SDL_GetPerformanceCounter() - start_;
+    return Micros(double(elapsed) * 1e6 / double(SDL_GetPerformanceFrequency()));
+}
+
+int GameWindow::run(FrmIntro& game) {
+    while (!game.ended()) {
+        game.timers.fireDue(now());
+        if (game.ended()) break;
+        present(game);
+        auto due = game.timers.nextDue();
+        int timeout = -1;
+        if (due) timeout = int(std::max<Micros>(0, (*due - now() + 999) / 1000));
+        SDL_Event event;
+        if (!SDL_WaitEventTimeout(&event, timeout)) continue;
+        handle(event, game);
+        while (!game.ended() && SDL_PollEvent(&event))
+            handle(event, game);
+    }
+    return 0;
+}
+
+void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
+    switch (event.type) {
+    case SDL_QUIT:
+        game.closeWindow();
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) game.closeWindow();
+        mustRedraw_ = true;
+        break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        mustRedraw_ = true;
+        break;
+    case SDL_KEYDOWN: {
+        TranslatedKey key = translateKey(event.key.keysym);
+        if (key.action == KeyAction::ToggleFullscreen) {
+            if (!event.key.repeat) toggleFullscreen();
+            break;
+        }
+        // Timers due before the key are taken first, so events keep their order.
+        game.timers.fireDue(now());
+        if (!game.ended()) game.Form_KeyDown(key.code);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void GameWindow::present(FrmIntro& game) {
+    std::vector<DrawItem> items = buildDrawList(game);
+    if (!mustRedraw_ && items == shown_) return;
+    renderer_->draw(items);
+    SDL_RenderPresent(sdlRenderer_);
+    shown_ = std::move(items);
+    mustRedraw_ = false;
+}
+
+void GameWindow::toggleFullscreen() {
+    bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    mustRedraw_ = true;
+}

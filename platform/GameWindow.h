@@ -1,0 +1,34 @@
+// The game's desktop window: opens it at a comfortable scale, feeds the game its
+// keys and the real clock, sleeps until the next timer is due, and redraws only
+// when what the game shows has changed.
+#pragma once
+#include "Renderer.h"
+#include "shell/FrmIntro.h"
+
+#include <SDL.h>
+
+#include <memory>
+
+class GameWindow {
+  public:
+    GameWindow();
+    ~GameWindow();
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    // Plays until the game ends or the window is closed; returns the exit status.
+    int run(FrmIntro& game);
+
+  private:
+    Micros now() const;
+    void handle(const SDL_Event& event, FrmIntro& game);
+    void present(FrmIntro& game);
+    void toggleFullscreen();
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* sdlRenderer_ = nullptr;
+    std::unique_ptr<Renderer> renderer_;
+    Uint64 start_ = 0;
+    std::vector<DrawItem> shown_;
+    bool mustRedraw_ = true;
+};

@@ -1,0 +1,158 @@
+#include "Renderer.h"
+
+#include "EmbeddedFiles.h"
+#include "TextLayout.h"
+#include "Typeface.h"
+
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+constexpr int kPlayWidthPx = kPlayArea.width / 15;   // 751
+constexpr int kPlayHeightPx = kPlayArea.height / 15; // 600
+
+SDL_Texture* loadArt(SDL_Renderer* renderer, Art art) {
+    auto bytes = embeddedFile(artInfo(art).file);
+    if (bytes.empty()) return nullptr;
+    SDL_Surface* surface = IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
+    if (!surface) return nullptr;
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
+    SDL_FreeSurface(surface);
+    return texture;
+}
+} // namespace
+
+Viewport Viewport::fit(int outputWidth, int outputHeight) {
+    double scale =
+        std::min(double(outputWidth) / kPlayWidthPx, double(outputHeight) / kPlayHeightPx);
+    int w = int(std::lround(kPlayWidthPx * scale)), h = int(std::lround(kPlayHeightPx * scale));
+    return {scale, (outputWidth - w) / 2, (outputHeight - h) / 2};
+}
+
+int Viewport::x(int twipsX) const {
+    return offsetX + int(std::lround((twipsX - kPlayArea.left) * scale / 15.0));
+}
+
+int Viewport::y(int twipsY) const {
+    return offsetY + int(std::lround((twipsY - kPlayArea.top) * scale / 15.0));
+}
+
+SDL_Rect Viewport::rect(const TwipRect& r) const {
+    int left = x(r.left), top = y(r.top);
+    return {left, top, x(r.right()) - left, y(r.bottom()) - top};
+}
+
+Renderer::Renderer(SDL_Renderer* renderer) : renderer_(renderer) {
+    if (TTF_WasInit() == 0 && TTF_Init() != 0) throw std::runtime_error(TTF_GetError());
+    auto font = embeddedFile("font.ttf");
+    fontData_ = SDL_RWFromConstMem(font.data(), int(font.size()));
+    font_ = TTF_OpenFontRW(fontData_, 0, kFontPixels);
+    if (!font_) throw std::runtime_error(TTF_GetError());
+    fontPixels_ = kFontPixels;
+    for (Art art : allArt())
+        art_[static_cast<int>(art)] = loadArt(renderer_, art);
+}
+
+Renderer::~Renderer() {
+    for (auto& [_, t] : lines_)
+        SDL_DestroyTexture(t);
+    for (SDL_Texture* t : art_)
+        if (t) SDL_DestroyTexture(t);
+    TTF_CloseFont(font_);
+    SDL_RWclose(fontData_);
+}
+
+void Renderer::draw(const std::vector<DrawItem>& items) {
+    int w = 0, h = 0;
+    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    const Viewport view = Viewport::fit(w, h);
+    useFontSize(int(std::lround(kFontPixels * view.scale)));
+    SDL_RenderSetClipRect(renderer_, nullptr);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    for (const DrawItem& item : items) {
+        clipTo(item.clip, view);
+        switch (item.kind) {
+        case DrawItem::Kind::Fill:
+            fill(item, view);
+            break;
+        case DrawItem::Kind::Picture:
+            picture(item, view);
+            break;
+        case DrawItem::Kind::Text:
+            text(item, view);
+            break;
+        }
+    }
+}
+
+void Renderer::clipTo(const TwipRect& clip, const Viewport& view) {
+    // Nothing outside the play area is ever shown: the masks cover it.
+    int l = std::max(clip.left, kPlayArea.left), t = std::max(clip.top, kPlayArea.top);
+    int r = std::min(clip.right(), kPlayArea.right()),
+        b = std::min(clip.bottom(), kPlayArea.bottom());
+    SDL_Rect rect = view.rect({l, t, std::max(0, r - l), std::max(0, b - t)});
+    if (rect.w <= 0 || rect.h <= 0) rect = {view.offsetX, view.offsetY, 0, 0};
+    SDL_RenderSetClipRect(renderer_, &rect);
+}
+
+void Renderer::fill(const DrawItem& item, const Viewport& view) {
+    SDL_Rect rect = view.rect(item.box);
+    SDL_SetRenderDrawColor(renderer_, item.color.r, item.color.g, item.color.b, 255);
+    SDL_RenderFillRect(renderer_, &rect);
+}
+
+void Renderer::picture(const DrawItem& item, const Viewport& view) {
+    SDL_Texture* texture = art_[static_cast<int>(item.art)];
+    if (!texture) return;
+    SDL_Rect rect = view.rect(item.box);
+    SDL_RenderCopy(renderer_, texture, nullptr, &rect);
+}
+
+void Renderer::text(const DrawItem& item, const Viewport& view) {
+    SDL_Rect box = view.rect(item.box);
+    std::string key = std::to_string(box.w) + '\x1f' + item.text;
+    auto found = wrapped_.find(key);
+    if (found == wrapped_.end())
+        found = wrapped_.emplace(key, wrapText(font_, item.text, box.w)).first;
+    const std::vector<std::string>& lines = found->second;
+    const int skip = TTF_FontLineSkip(font_);
+    int y = box.y;
+    if (item.alignment == Align::CentreMiddle) y += (box.h - skip * int(lines.size())) / 2;
+    for (const std::string& line : lines) {
+        if (SDL_Texture* texture = lineTexture(line)) {
+            int tw = 0, th = 0;
+            SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
+            int x = item.alignment == Align::Left ? box.x : box.x + (box.w - tw) / 2;
+            SDL_SetTextureColorMod(texture, item.color.r, item.color.g, item.color.b);
+            SDL_Rect dst{x, y, tw, th};
+            SDL_RenderCopy(renderer_, texture, nullptr, &dst);
+        }
+        y += skip;
+    }
+}
+
+void Renderer::useFontSize(int pixels) {
+    pixels = std::max(pixels, 1);
+    if (pixels == fontPixels_) return;
+    TTF_SetFontSize(font_, pixels);
+    fontPixels_ = pixels;
+    for (auto& [_, t] : lines_)
+        SDL_DestroyTexture(t);
+    lines_.clear();
+    wrapped_.clear();
+}
+
+SDL_Texture* Renderer::lineTexture(const std::string& line) {
+    if (line.empty()) return nullptr;
+    if (auto it = lines_.find(line); it != lines_.end()) return it->second;
+    // Set white once; each use tints it to the label's colour.
+    SDL_Surface* surface =
+        TTF_RenderUTF8_Blended(font_, line.c_str(), SDL_Color{255, 255, 255, 255});
+    SDL_Texture* texture = surface ? SDL_CreateTextureFromSurface(renderer_, surface) : nullptr;
+    SDL_FreeSurface(surface);
+    return lines_[line] = texture;
+}
