@@ -1,11 +1,18 @@
-# make run: install what is missing, build, play. make test: install, build, run every test.
+# make run: install what is missing, build, play. make test: install, build, run every test:
+# the test suite, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# a short fuzzing run, the real program under Xvfb, and one run under valgrind.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+CCACHE = $(shell command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
-           libgtest-dev libbenchmark-dev libgif-dev fonts-dejavu-core
+           libgtest-dev libbenchmark-dev libgif-dev fonts-dejavu-core \
+           clang-14 libclang-rt-14-dev libx11-dev xvfb xdotool imagemagick valgrind
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test unit-tests asan-tests fuzz e2e valgrind bench measure clean
 
 all: build
 
@@ -23,11 +30,38 @@ build: deps
 run: build
 	./$(BUILD)/epee
 
-test: build
+test: unit-tests asan-tests fuzz e2e valgrind
+
+unit-tests: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+asan-tests: deps
+	cmake -S . -B $(ASAN_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEPEE_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+# The fuzzer starts from the recorded games and keeps what it finds in $(FUZZ_BUILD)/corpus.
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DEPEE_FUZZ=ON -DEPEE_SANITIZE=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target epee_fuzz epee_replay
+	rm -rf $(FUZZ_BUILD)/seeds && mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/epee_replay --seeds $(FUZZ_BUILD)/seeds tests/replays/*.replay >/dev/null
+	$(FUZZ_BUILD)/epee_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=4096 \
+	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds
+
+e2e: build
+	tests/e2e.sh $(BUILD)
+
+valgrind: build
+	tests/valgrind.sh $(BUILD)
 
 bench: build
 	./$(BUILD)/epee_bench
 
+# Speed and cost of the real program under Xvfb (CPU, memory, start-up, timer fidelity).
+measure: build
+	tools/measure.sh $(BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

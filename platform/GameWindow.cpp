@@ -59,6 +59,7 @@ Micros GameWindow::now() const {
 }
 
 int GameWindow::run(FrmIntro& game) {
+    if (trace_) trace_->watchTimers(game);
     while (!game.ended()) {
         game.timers.fireDue(now());
         if (game.ended()) break;
@@ -96,6 +97,7 @@ void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
         }
         // Timers due before the key are taken first, so events keep their order.
         game.timers.fireDue(now());
+        if (trace_) trace_->key(key.code);
         if (!game.ended()) game.Form_KeyDown(key.code);
         break;
     }
@@ -109,6 +111,7 @@ void GameWindow::present(FrmIntro& game) {
     if (!mustRedraw_ && items == shown_) return;
     renderer_->draw(items);
     SDL_RenderPresent(sdlRenderer_);
+    if (trace_) trace_->frame();
     shown_ = std::move(items);
     mustRedraw_ = false;
 }

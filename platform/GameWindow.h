@@ -3,6 +3,7 @@
 // when what the game shows has changed.
 #pragma once
 #include "Renderer.h"
+#include "Trace.h"
 #include "shell/FrmIntro.h"
 
 #include <SDL.h>
@@ -28,6 +29,7 @@ class GameWindow {
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;
     std::unique_ptr<Renderer> renderer_;
+    std::unique_ptr<Trace> trace_ = Trace::fromEnvironment();
     Uint64 start_ = 0;
     std::vector<DrawItem> shown_;
     bool mustRedraw_ = true;
