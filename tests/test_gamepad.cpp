@@ -175,3 +175,38 @@ TEST(Gamepad, TheLeftStickLeansPastHalfwayToPressOneDirection) {
     p.waitMs(1000);
     EXPECT_EQ(p.taken(), Keys{Key::Left});
 }
+
+TEST(Gamepad, APadPluggedInIsOpenedAndItsButtonsReachTheGameUntilItIsUnplugged) {
+    // SDL's virtual pad: plugged, pressed and unplugged as a real one, with no device.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
+    {
+        PadPlayer p;
+        auto pump = [&] {
+            SDL_GameControllerUpdate();
+            for (SDL_Event e; SDL_PollEvent(&e);)
+                p.send(e);
+        };
+        const int device =
+            SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                      SDL_CONTROLLER_BUTTON_MAX, 0);
+        ASSERT_GE(device, 0) << SDL_GetError();
+        const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(device);
+        pump();
+        // Only an opened pad sends its buttons: these presses show that the pad was opened.
+        SDL_Joystick* joystick = SDL_JoystickFromInstanceID(id);
+        ASSERT_NE(joystick, nullptr);
+        SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_A, SDL_PRESSED);
+        SDL_JoystickSetVirtualButton(joystick, SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_PRESSED);
+        pump();
+        p.waitMs(533);
+        EXPECT_EQ(p.taken(), (Keys{Key::Space, Key::Up, Key::Up, Key::Up}));
+
+        SDL_JoystickDetachVirtual(device);
+        pump();
+        p.waitMs(1000);
+        EXPECT_EQ(p.taken(), Keys{});
+        EXPECT_EQ(SDL_GameControllerFromInstanceID(id), nullptr) << "the pad was not closed";
+    }
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
