@@ -26,10 +26,6 @@ struct Box {
 Box selectionBox(FrmIntro& f) {
     const Label &left = f.lblNom(9), &top = f.lblNom(10), &bottom = f.lblNom(11),
                 &right = f.lblNom(12);
-    EXPECT_EQ(left.top, top.top);
-    EXPECT_EQ(right.top, top.top);
-    EXPECT_EQ(bottom.left, top.left);
-    EXPECT_EQ(left.left, top.left);
     TwipRect outer{left.left, top.top, right.left + right.width - left.left,
                    bottom.top + bottom.height - top.top};
     TwipRect inner{left.left + left.width, top.top + top.height,
@@ -199,7 +195,6 @@ TEST(NameEntry, LettersWrittenDuringTheFadeOutStillMakeTheName) {
     p.press({Key::Right, Key::Right, Key::Right, Key::Space}); // v, into slot 2
     EXPECT_EQ(p.ticksUntilStopped(p->tmrLblNom2), 4);
     EXPECT_EQ(p->strNom, "svro  ");
-    EXPECT_EQ(p->strNom.size(), 6u);
 }
 
 TEST(NameEntry, EscFadesOutAndEndsTheProgramWhileTheGridStillActs) {
@@ -226,7 +221,6 @@ TEST(NameEntry, FinDuringTheFadeToExitStillEndsTheProgram) {
     p.press(Key::Esc);
     p.ticks(p->tmrLblNom3, 2);
     p.press({Key::Up, Key::Left, Key::Space});
-    EXPECT_TRUE(p->tmrLblNom2.enabled());
     p.ticksUntilStopped(p->tmrLblNom3);
     EXPECT_TRUE(p->ended());
 }
