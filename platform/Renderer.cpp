@@ -119,7 +119,7 @@ void Renderer::text(const DrawItem& item, const Viewport& view) {
     if (found == wrapped_.end())
         found = wrapped_.emplace(key, wrapText(font_, item.text, box.w)).first;
     const std::vector<std::string>& lines = found->second;
-    const int skip = TTF_FontLineSkip(font_);
+    const int skip = int(std::lround(kLinePixels * view.scale));
     int y = box.y;
     if (item.alignment == Align::CentreMiddle) y += (box.h - skip * int(lines.size())) / 2;
     for (const std::string& line : lines) {
