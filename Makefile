@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
-           libgtest-dev libbenchmark-dev libgif-dev fonts-liberation2
+           libgtest-dev libbenchmark-dev libgif-dev fonts-dejavu-core
 # Packaging and its checks.
 PACKAGES += dpkg-dev file desktop-file-utils appstream lintian
 PREFIX ?= /usr/local
