@@ -1,4 +1,5 @@
 // Gamepads: the keys their buttons and left stick press, and the repeat of a held direction.
+#include "FrontSteps.h"
 #include "platform/Gamepad.h"
 #include "shell/FrmIntro.h"
 
@@ -43,12 +44,13 @@ SDL_Event focusLost() {
 }
 
 // A player holding a pad, on a virtual clock: sleeps as the game window does, until the
-// next repeat is due, and takes every key the pad hands over.
+// next repeat is due, and takes every key the pad hands over; with a game, hands them on to
+// it and lets its timers tick alongside.
 class PadPlayer {
   public:
-    void send(const SDL_Event& event) {
-        if (auto key = pad.handle(event, now_)) keys.push_back(*key);
-    }
+    explicit PadPlayer(Player* game = nullptr) : game_(game) {}
+
+    void send(const SDL_Event& event) { take(pad.handle(event, now_)); }
     void tap(Uint8 which, SDL_JoystickID id = 0) {
         send(button(id, which, true));
         send(button(id, which, false));
@@ -56,18 +58,29 @@ class PadPlayer {
     void waitMs(int ms) {
         const Micros end = now_ + Micros{ms} * 1000;
         for (auto due = pad.nextRepeat(); due && *due <= end; due = pad.nextRepeat()) {
-            now_ = *due;
-            if (auto key = pad.repeatDue(now_)) keys.push_back(*key);
+            passTo(*due);
+            take(pad.repeatDue(now_));
         }
-        now_ = end;
+        passTo(end);
     }
     // The keys handed over since the last call.
-    Keys taken() { return std::exchange(keys, {}); }
+    Keys taken() { return std::exchange(keys_, {}); }
 
     Gamepad pad;
-    Keys keys;
 
   private:
+    void take(std::optional<int16> key) {
+        if (!key) return;
+        keys_.push_back(*key);
+        if (game_) game_->press(*key);
+    }
+    void passTo(Micros t) {
+        if (game_) (*game_)->timers.advance(t - now_);
+        now_ = t;
+    }
+
+    Player* game_;
+    Keys keys_;
     Micros now_ = 0;
 };
 } // namespace
@@ -209,4 +222,33 @@ TEST(Gamepad, APadPluggedInIsOpenedAndItsButtonsReachTheGameUntilItIsUnplugged) 
         EXPECT_EQ(SDL_GameControllerFromInstanceID(id), nullptr) << "the pad was not closed";
     }
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+TEST(Gamepad, PlaysTheTitleAndTheNameEntryAsTheKeyboardDoes) {
+    Player game;
+    PadPlayer p(&game);
+    reachPrompt(game);
+    p.tap(SDL_CONTROLLER_BUTTON_A);
+    game.ticksUntilStopped(game->tmrFermer);
+    game.ticksUntilStopped(game->tmrLblNom);
+
+    // Right held for 600 ms: the press and four repeats move the box from A to F.
+    p.send(button(0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true));
+    p.waitMs(600);
+    p.send(button(0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false));
+    EXPECT_EQ(game->intGrilleColonne, 6);
+    EXPECT_EQ(game->intGrilleLigne, 1);
+    p.tap(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_EQ(game->lblNom(0).caption, "F");
+
+    // Start, X, Y and the shoulder are the menu's keys, which the name entry ignores.
+    const auto before = game.screen();
+    for (Uint8 b : {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_Y,
+                    SDL_CONTROLLER_BUTTON_RIGHTSHOULDER})
+        p.tap(b);
+    EXPECT_EQ(game.screen(), before);
+
+    p.tap(SDL_CONTROLLER_BUTTON_BACK);
+    game.ticksUntilStopped(game->tmrLblNom3);
+    EXPECT_TRUE(game->ended());
 }
