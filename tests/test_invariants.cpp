@@ -1,5 +1,6 @@
 // The rule checker used by the fuzzer, the soak test and the replays: it must stay
 // quiet on a sound game and name each fault that breaks the game's rules.
+#include "shell/GameRecord.h"
 #include "shell/Invariants.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,8 @@ bool mentions(const std::vector<std::string>& broken, std::string_view what) {
 
 // A game standing in the island's play state, as the game set-up leaves it.
 void standOnIsland(FrmIntro& g) {
-    g.tmrOuvrir.setEnabled(false);
+    for (const auto& [name, timer] : namedTimers(g))
+        const_cast<Timer*>(timer)->setEnabled(false);
     g.intMode = 2;
     g.strMap = std::string(49, 'Y') + "YaaaY" + std::string(44, 'Y') + std::string(49, 'Y');
     g.intLigne = 2;
