@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
-           libgtest-dev libbenchmark-dev libgif-dev fonts-liberation2
+           libgtest-dev libbenchmark-dev libgif-dev fonts-dejavu-core
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test bench clean

@@ -1,0 +1,14 @@
+// Desktop icons made from the game's own art: one picture, enlarged pixel for pixel, inside a
+// golden frame, saved as PNG at the usual icon sizes.
+#pragma once
+
+#include "PictureSource.h"
+
+#include <filesystem>
+
+namespace artgen {
+
+// Writes <stem>-<size>.png into `dir` for each of 48, 128 and 256 pixels.
+void writeIcons(const Picture& picture, const std::filesystem::path& dir, const char* stem);
+
+} // namespace artgen
