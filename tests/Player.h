@@ -43,15 +43,6 @@ class Player {
 
     std::vector<DrawItem> screen() const { return buildDrawList(*game_); }
 
-    // Hands over to the game as the end of the name entry does, the hero named "Hero".
-    void skipToGame() {
-        game_->intLigne = 0;
-        game_->strNom = "Hero  ";
-        game_->tmrCurseur.setEnabled(true);
-        game_->tmrFermer2.setEnabled(true);
-        game_->intMode = 2;
-    }
-
   private:
     std::unique_ptr<FrmIntro> game_ = std::make_unique<FrmIntro>();
 };

@@ -1,7 +1,7 @@
 // Walking the world as a player would: start a game, step with the arrow keys until
 // the hero is at rest again, and find a route of arrow presses over the current map.
 #pragma once
-#include "Player.h"
+#include "FrontSteps.h"
 #include "world/AreaMaps.h"
 #include "world/Legend.h"
 
@@ -9,9 +9,16 @@
 #include <map>
 #include <vector>
 
+// The name entry has faded out with the name "Hero" and hands over to the start fade.
+inline void reachGame(Player& p) {
+    reachNameEntry(p);
+    p.press({Key::Up, Key::Left, Key::Space}); // "FIN"
+    p.ticksUntilStopped(p->tmrLblNom2);
+}
+
 // The start fade has run: the island shows with the opening message.
 inline void startGame(Player& p) {
-    p.skipToGame();
+    reachGame(p);
     p.ticksUntilStopped(p->tmrFermer2);
 }
 

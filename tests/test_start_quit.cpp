@@ -3,7 +3,7 @@
 
 TEST(StartQuit, TheStartFadeShowsFourShadesThenTheIsland) {
     Player p;
-    p.skipToGame();
+    reachGame(p);
     std::vector<Color> shades;
     for (int i = 0; i < 4; ++i) {
         p.ticks(p->tmrFermer2, 1);
@@ -43,7 +43,7 @@ TEST(StartQuit, TheStartFadeShowsFourShadesThenTheIsland) {
 
 TEST(StartQuit, EscWaitsForTheIslandThenFadesOut) {
     Player p;
-    p.skipToGame();
+    reachGame(p);
     p.ticks(p->tmrFermer2, 2);
     p.press(Key::Esc);
     EXPECT_FALSE(p->tmrFermer9.enabled());
