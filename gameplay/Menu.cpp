@@ -2,4 +2,6 @@
 #include "shell/FrmIntro.h"
 
 void FrmIntro::inventoryRefresh() {}
-void FrmIntro::menuKeys(int16) {}
+void FrmIntro::menuKeys(int16 keyCode) {
+    if (!tmrFermer9.enabled() && keyCode == Key::Esc) quitKey();
+}
