@@ -1,15 +1,13 @@
 #include "Invariants.h"
 
 #include "GameRecord.h"
+#include "world/Legend.h"
 
 #include <algorithm>
 #include <string_view>
 #include <utility>
 
 namespace {
-// The map characters that stop a step.
-constexpr std::string_view kBlocking = "XHOF4968kSN5p271EMYTtvmcCeW";
-
 bool inRange(int v, int low, int high) {
     return v >= low && v <= high;
 }
@@ -101,13 +99,12 @@ class Rules {
         const FrmIntro& g = g_;
         expect(inRange(g.intLigne, 1, 7) && inRange(g.intColonne, 1, 9),
                "the hero at rest outside the 9 x 7 view");
-        const int p = (g.intLigne - 1) * 49 + g.intColonne + g.intMapOffset;
-        if (!inRange(p, 1, int(g.strMap.size()))) {
+        const char tile = viewTile(g, g.intLigne, g.intColonne);
+        if (tile == kNoTile) {
             broken_.push_back("the hero at rest outside the map string");
             return;
         }
-        const char tile = g.strMap[std::size_t(p - 1)];
-        if (kBlocking.find(tile) != std::string_view::npos)
+        if (blocksStep(tile))
             broken_.push_back(std::string("the hero at rest on a blocking tile '") + tile + "'");
         expect(tile != 'P' && tile != 'G', "the hero at rest on a door or passage");
         expect(g.varPas == 1 && g.intPasY == 0 && g.intPasX == 0 && g.intDeplY == 0 &&

@@ -103,6 +103,12 @@ TEST(Soak, MillionRandomEventsKeepEveryRuleOnEveryScreen) {
         const long length = 200 + long(player.pick(5000));
         for (long n = 0; n < length && !session.game().ended(); ++n, ++played) {
             history.push_back(player.next(session.nowMs()));
+            // After the victory most presses that would end the game are held back, so
+            // that the victory screen gets its share of keys and ticks.
+            const int16 key = history.back().key;
+            if (phaseOf(session.game()) == Victory &&
+                (key == Key::Space || key == Key::Enter || key == Key::Esc) && player.chance(95))
+                history.back().key = Key::Other;
             session.play(history.back());
             ++perPhase[phaseOf(session.game())];
             const auto broken = session.takeViolations();
