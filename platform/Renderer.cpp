@@ -14,14 +14,15 @@ namespace {
 constexpr int kPlayWidthPx = kPlayArea.width / 15;   // 751
 constexpr int kPlayHeightPx = kPlayArea.height / 15; // 600
 
-SDL_Texture* loadArt(SDL_Renderer* renderer, Art art) {
+// The picture in 32-bit colour, its transparent colour turned into transparent pixels.
+SDL_Surface* loadArt(Art art) {
     auto bytes = embeddedFile(artInfo(art).file);
     if (bytes.empty()) return nullptr;
     SDL_Surface* surface = IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
     if (!surface) return nullptr;
-    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(surface, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(surface);
-    return texture;
+    return converted;
 }
 } // namespace
 
@@ -53,14 +54,15 @@ Renderer::Renderer(SDL_Renderer* renderer) : renderer_(renderer) {
     if (!font_) throw std::runtime_error(TTF_GetError());
     fontPixels_ = kFontPixels;
     for (Art art : allArt())
-        art_[static_cast<int>(art)] = loadArt(renderer_, art);
+        art_[static_cast<int>(art)] = loadArt(art);
 }
 
 Renderer::~Renderer() {
     for (auto& [_, t] : lines_)
         SDL_DestroyTexture(t);
-    for (SDL_Texture* t : art_)
-        if (t) SDL_DestroyTexture(t);
+    forgetSizedArt();
+    for (SDL_Surface* s : art_)
+        SDL_FreeSurface(s);
     TTF_CloseFont(font_);
     SDL_RWclose(fontData_);
 }
@@ -106,10 +108,35 @@ void Renderer::fill(const DrawItem& item, const Viewport& view) {
 }
 
 void Renderer::picture(const DrawItem& item, const Viewport& view) {
-    SDL_Texture* texture = art_[static_cast<int>(item.art)];
-    if (!texture) return;
     SDL_Rect rect = view.rect(item.box);
-    SDL_RenderCopy(renderer_, texture, nullptr, &rect);
+    if (SDL_Texture* texture = sizedArt(item.art, rect.w, rect.h))
+        SDL_RenderCopy(renderer_, texture, nullptr, &rect);
+}
+
+// Scaling while copying is what costs most in the software renderer, so each picture
+// is scaled once per size it is shown at and then only copied.
+SDL_Texture* Renderer::sizedArt(Art art, int w, int h) {
+    SDL_Surface* source = art_[static_cast<int>(art)];
+    if (!source || w <= 0 || h <= 0) return nullptr;
+    const std::uint64_t key =
+        std::uint64_t(art) << 48 | std::uint64_t(std::uint32_t(w)) << 24 | std::uint32_t(h);
+    if (auto it = sized_.find(key); it != sized_.end()) return it->second;
+    SDL_Surface* scaled = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    SDL_Texture* texture = nullptr;
+    if (scaled) {
+        SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+        SDL_BlitScaled(source, nullptr, scaled, nullptr);
+        texture = SDL_CreateTextureFromSurface(renderer_, scaled);
+        if (texture) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+        SDL_FreeSurface(scaled);
+    }
+    return sized_[key] = texture;
+}
+
+void Renderer::forgetSizedArt() {
+    for (auto& [_, t] : sized_)
+        if (t) SDL_DestroyTexture(t);
+    sized_.clear();
 }
 
 void Renderer::text(const DrawItem& item, const Viewport& view) {
@@ -158,6 +185,8 @@ void Renderer::useFontSize(int pixels) {
         SDL_DestroyTexture(t);
     lines_.clear();
     wrapped_.clear();
+    // The scale has changed: pictures are shown at new sizes too.
+    forgetSizedArt();
 }
 
 SDL_Texture* Renderer::lineTexture(const std::string& line) {

@@ -8,6 +8,7 @@
 #include <SDL_ttf.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -45,12 +46,15 @@ class Renderer {
     void useFontSize(int pixels);
     SDL_Texture* lineTexture(const std::string& line);
     void clipTo(const TwipRect& clip, const Viewport& view);
+    SDL_Texture* sizedArt(Art art, int w, int h);
+    void forgetSizedArt();
 
     SDL_Renderer* renderer_;
     SDL_RWops* fontData_ = nullptr;
     TTF_Font* font_ = nullptr;
     int fontPixels_ = 0;
-    std::array<SDL_Texture*, static_cast<int>(Art::Count)> art_{};
+    std::array<SDL_Surface*, static_cast<int>(Art::Count)> art_{};
+    std::unordered_map<std::uint64_t, SDL_Texture*> sized_; // by picture and size
     std::unordered_map<std::string, SDL_Texture*> lines_;
     std::unordered_map<std::string, std::vector<std::string>> wrapped_;
 };
