@@ -108,6 +108,12 @@ void Renderer::fill(const DrawItem& item, const Viewport& view) {
 }
 
 void Renderer::picture(const DrawItem& item, const Viewport& view) {
+    // A picture wholly outside what it may cover (the logo before it slides in) is not
+    // even scaled.
+    const TwipRect& b = item.box;
+    const TwipRect& c = item.clip;
+    if (b.right() <= c.left || c.right() <= b.left || b.bottom() <= c.top || c.bottom() <= b.top)
+        return;
     SDL_Rect rect = view.rect(item.box);
     if (SDL_Texture* texture = sizedArt(item.art, rect.w, rect.h))
         SDL_RenderCopy(renderer_, texture, nullptr, &rect);

@@ -11,6 +11,8 @@ std::unique_ptr<Trace> Trace::fromEnvironment() {
     if (!path || !*path) return nullptr;
     std::FILE* file = std::fopen(path, "w");
     if (!file) return nullptr;
+    // Line by line, so that the trace can be read while the game runs.
+    std::setvbuf(file, nullptr, _IOLBF, 1024);
     return std::unique_ptr<Trace>(new Trace(file));
 }
 
