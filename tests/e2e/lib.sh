@@ -102,7 +102,7 @@ average() {
     scale=$(awk -v s="$size" 'BEGIN { print s / 751 }')
     convert "$file" -crop "$(awk -v s="$scale" -v x="$x" -v y="$y" -v w="$w" -v h="$h" \
         'BEGIN { printf "%dx%d+%d+%d", w * s, h * s, x * s, y * s }')" +repage -resize '1x1!' \
-        -depth 8 -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]' info:
+        -depth 8 -format '%[fx:int(255*r+.5)] %[fx:int(255*g+.5)] %[fx:int(255*b+.5)]\n' info:
 }
 
 # Closes the window as a window manager does.
