@@ -114,15 +114,14 @@ void Renderer::picture(const DrawItem& item, const Viewport& view) {
 
 void Renderer::text(const DrawItem& item, const Viewport& view) {
     SDL_Rect box = view.rect(item.box);
+    if (item.alignment == Align::CentreMiddle) return cellText(item, box);
     std::string key = std::to_string(box.w) + '\x1f' + item.text;
     auto found = wrapped_.find(key);
     if (found == wrapped_.end())
         found = wrapped_.emplace(key, wrapText(font_, item.text, box.w)).first;
-    const std::vector<std::string>& lines = found->second;
     const int skip = int(std::lround(kLinePixels * view.scale));
     int y = box.y;
-    if (item.alignment == Align::CentreMiddle) y += (box.h - skip * int(lines.size())) / 2;
-    for (const std::string& line : lines) {
+    for (const std::string& line : found->second) {
         if (SDL_Texture* texture = lineTexture(line)) {
             int tw = 0, th = 0;
             SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
@@ -133,6 +132,21 @@ void Renderer::text(const DrawItem& item, const Viewport& view) {
         }
         y += skip;
     }
+}
+
+void Renderer::cellText(const DrawItem& item, const SDL_Rect& box) {
+    SDL_Texture* texture = lineTexture(item.text);
+    if (!texture) return;
+    int tw = 0, th = 0;
+    SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
+    // A text wider than its cell is drawn narrower: broken in two it would leave the cell.
+    const double fit = std::min(1.0, double(box.w) / tw);
+    const int w = int(std::lround(tw * fit)), h = int(std::lround(th * fit));
+    if (fit < 1.0) SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+    SDL_SetTextureColorMod(texture, item.color.r, item.color.g, item.color.b);
+    // The texture is one line high, ascent to descent: centring it centres the line.
+    SDL_Rect dst{box.x + (box.w - w) / 2, box.y + (box.h - h) / 2, w, h};
+    SDL_RenderCopy(renderer_, texture, nullptr, &dst);
 }
 
 void Renderer::useFontSize(int pixels) {

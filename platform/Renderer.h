@@ -40,6 +40,8 @@ class Renderer {
     void fill(const DrawItem& item, const Viewport& view);
     void picture(const DrawItem& item, const Viewport& view);
     void text(const DrawItem& item, const Viewport& view);
+    // One line centred both ways in its box, never wrapped.
+    void cellText(const DrawItem& item, const SDL_Rect& box);
     void useFontSize(int pixels);
     SDL_Texture* lineTexture(const std::string& line);
     void clipTo(const TwipRect& clip, const Viewport& view);

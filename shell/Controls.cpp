@@ -151,7 +151,7 @@ void Controls::placeTitleAndMessages() {
     lblAuteur.transparent = true;
     lblAuteur.alignment = Align::Centre;
     lblAuteur.foreColor = RGB(0, 0, 255);
-    lblAuteur.caption = "L'Épée légendaire, un jeu d'aventure de notre petit studio";
+    lblAuteur.caption = "L'Épée légendaire, par notre studio";
     place(lblTouche, 3960, 6120, 4455, 735, false);
     lblTouche.transparent = true;
     lblTouche.foreColor = RGB(0, 255, 0);

@@ -1,4 +1,5 @@
 // The platform layer: drawing with the software renderer, and key translation.
+#include "frontend/NameEntry.h"
 #include "platform/KeyTranslation.h"
 #include "platform/Renderer.h"
 #include "platform/TextLayout.h"
@@ -121,6 +122,47 @@ TEST(Drawing, CaptionsWrapAtWordsAndKeepTheirInnerSpaces) {
     EXPECT_EQ(cut.front(), "aaaa");
     EXPECT_EQ(cut.size(), 3u);
     EXPECT_EQ(wrapText(font, "é è", textWidth(font, "é")), (std::vector<std::string>{"é", "è"}));
+}
+
+TEST(Drawing, GridCellsAreCentredInsideTheirBoxesAndTheCreditTakesOneLine) {
+    for (auto [width, height] : {std::pair{751, 600}, std::pair{1502, 1200}}) {
+        Canvas canvas(width, height);
+        const Viewport view = Viewport::fit(width, height);
+        FrmIntro w;
+        openNameEntry(w);
+        w.lblNom(7).foreColor = RGB(255, 255, 255);
+        canvas.draw(w);
+        for (const CellText& cell : w.lblNom(7).cells) {
+            // Where the text is drawn, and a band around it that no ink may reach; the
+            // neighbouring rows begin further out.
+            const SDL_Rect box = view.rect(
+                {w.fraNom.left + cell.left, w.fraNom.top + cell.top, cell.width, cell.height});
+            const int band = int(3 * view.scale);
+            int left = box.x + box.w, right = box.x - 1, top = box.y + box.h, bottom = box.y - 1;
+            for (int y = box.y - band; y < box.y + box.h + band; ++y)
+                for (int x = box.x - band; x < box.x + box.w + band; ++x)
+                    if (canvas.at(x, y).r > 96) {
+                        left = std::min(left, x), right = std::max(right, x);
+                        top = std::min(top, y), bottom = std::max(bottom, y);
+                    }
+            if (cell.text == " ") continue;
+            const std::string where = cell.text + " at scale " + std::to_string(view.scale);
+            ASSERT_LE(left, right) << where << " shows nothing";
+            EXPECT_GE(left, box.x) << where;
+            EXPECT_LT(right, box.x + box.w) << where;
+            EXPECT_GE(top, box.y) << where;
+            EXPECT_LT(bottom, box.y + box.h) << where;
+            // Capitals with even sides show how the line sits in the box.
+            if (cell.text == "H" || cell.text == "O") {
+                const double tolerance = 1.0 * view.scale;
+                EXPECT_NEAR((left + right + 1) / 2.0, box.x + box.w / 2.0, tolerance) << where;
+                EXPECT_NEAR((top + bottom + 1) / 2.0, box.y + box.h / 2.0, tolerance) << where;
+            }
+        }
+        const SDL_Rect credit =
+            view.rect({w.lblAuteur.left, w.lblAuteur.top, w.lblAuteur.width, w.lblAuteur.height});
+        EXPECT_EQ(wrapText(canvas.renderer().font(), w.lblAuteur.caption, credit.w).size(), 1u);
+    }
 }
 
 TEST(Input, KeysBecomeTheGameKeyCodes) {
