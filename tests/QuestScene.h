@@ -9,6 +9,9 @@
 // tile placed next to him in the given direction.
 inline void faceTile(Player& p, char tile, int16 dirY = 0, int16 dirX = 1) {
     FrmIntro& g = p.game();
+    // The title has long gone: its fades would move the shared fade level.
+    for (Timer* title : {&g.tmrOuvrir, &g.tmrOuvrir2, &g.tmrTouche})
+        title->setEnabled(false);
     g.intMode = 2;
     g.intEtat = 1;
     g.varPas = 1;
