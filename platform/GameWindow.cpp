@@ -21,6 +21,11 @@ double openingScale() {
     return 1.0;
 }
 
+std::optional<Micros> earliest(std::optional<Micros> a, std::optional<Micros> b) {
+    if (a && b) return std::min(*a, *b);
+    return a ? a : b;
+}
+
 void fail(const char* what) {
     throw std::runtime_error(std::string(what) + ": " + SDL_GetError());
 }
@@ -31,6 +36,9 @@ GameWindow::GameWindow() {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) fail("SDL_Init");
     if (TTF_Init() != 0) fail("TTF_Init");
     IMG_Init(0);
+    // Without gamepads the keyboard still plays, so a failure here is no reason to stop.
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+    gamepad_ = std::make_unique<Gamepad>();
     const double scale = openingScale();
     window_ = SDL_CreateWindow("Form1", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                int(std::lround(kPlayWidthPx * scale)),
@@ -46,6 +54,7 @@ GameWindow::GameWindow() {
 
 GameWindow::~GameWindow() {
     renderer_.reset();
+    gamepad_.reset();
     if (sdlRenderer_) SDL_DestroyRenderer(sdlRenderer_);
     if (window_) SDL_DestroyWindow(window_);
     IMG_Quit();
@@ -61,9 +70,10 @@ Micros GameWindow::now() const {
 int GameWindow::run(FrmIntro& game) {
     while (!game.ended()) {
         game.timers.fireDue(now());
+        if (auto key = gamepad_->repeatDue(now())) press(*key, game);
         if (game.ended()) break;
         present(game);
-        auto due = game.timers.nextDue();
+        auto due = earliest(game.timers.nextDue(), gamepad_->nextRepeat());
         int timeout = -1;
         if (due) timeout = int(std::max<Micros>(0, (*due - now() + 999) / 1000));
         SDL_Event event;
@@ -94,14 +104,19 @@ void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
             if (!event.key.repeat) toggleFullscreen();
             break;
         }
-        // Timers due before the key are taken first, so events keep their order.
-        game.timers.fireDue(now());
-        if (!game.ended()) game.Form_KeyDown(key.code);
+        press(key.code, game);
         break;
     }
     default:
         break;
     }
+    if (auto key = gamepad_->handle(event, now())) press(*key, game);
+}
+
+void GameWindow::press(int16 keyCode, FrmIntro& game) {
+    // Timers due before the key are taken first, so events keep their order.
+    game.timers.fireDue(now());
+    if (!game.ended()) game.Form_KeyDown(keyCode);
 }
 
 void GameWindow::present(FrmIntro& game) {

@@ -1,7 +1,8 @@
 // The game's desktop window: opens it at a comfortable scale, feeds the game its
-// keys and the real clock, sleeps until the next timer is due, and redraws only
-// when what the game shows has changed.
+// keys (keyboard and gamepads) and the real clock, sleeps until the next timer or
+// gamepad repeat is due, and redraws only when what the game shows has changed.
 #pragma once
+#include "Gamepad.h"
 #include "Renderer.h"
 #include "shell/FrmIntro.h"
 
@@ -22,12 +23,14 @@ class GameWindow {
   private:
     Micros now() const;
     void handle(const SDL_Event& event, FrmIntro& game);
+    void press(int16 keyCode, FrmIntro& game);
     void present(FrmIntro& game);
     void toggleFullscreen();
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;
     std::unique_ptr<Renderer> renderer_;
+    std::unique_ptr<Gamepad> gamepad_;
     Uint64 start_ = 0;
     std::vector<DrawItem> shown_;
     bool mustRedraw_ = true;

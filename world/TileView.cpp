@@ -1,6 +1,57 @@
 // The 9 x 7 view of the current area and the hero pictures over it.
+#include "Legend.h"
 #include "shell/FrmIntro.h"
 
-void FrmIntro::procLoadMap() {}
+namespace {
+// The other hero pictures and the cursors follow imgHaut, which carries the hero's place.
+void lineUpHero(FrmIntro& w) {
+    for (int k = 0; k <= 3; ++k)
+        w.imgCurseur(k).left = w.imgHaut.left;
+    for (Picture* p : {&w.imgBas, &w.imgDroit, &w.imgGauche}) {
+        p->left = w.imgHaut.left;
+        p->top = w.imgHaut.top;
+    }
+}
 
-void FrmIntro::procEffacer() {}
+// A cell whose position holds no legend character keeps the picture it had.
+void paintCells(FrmIntro& w) {
+    for (int r = 1; r <= 7; ++r)
+        for (int c = 1; c <= 9; ++c)
+            if (const Picture* from = tileTemplate(w, viewTile(w, r, c)))
+                w.imgSprite((r - 1) * 9 + c).setPicture(from->picture);
+}
+
+void showCells(FrmIntro& w) {
+    for (int i = 1; i <= 72; ++i) {
+        Picture& cell = w.imgSprite(i);
+        cell.height = 1285;
+        cell.width = 1285;
+        cell.stretch = true;
+        cell.visible = true;
+    }
+}
+
+// Four separate tests: the arrow keys keep only one facing picture visible.
+void showFacing(FrmIntro& w) {
+    if (w.intDirX == 1) w.imgDroit.visible = true;
+    if (w.intDirY == -1) w.imgHaut.visible = true;
+    if (w.intDirX == -1) w.imgGauche.visible = true;
+    if (w.intDirY == 1) w.imgBas.visible = true;
+}
+} // namespace
+
+void FrmIntro::procLoadMap() {
+    lineUpHero(*this);
+    paintCells(*this);
+    showCells(*this);
+    showFacing(*this);
+}
+
+void FrmIntro::procEffacer() {
+    for (int k = 0; k <= 3; ++k)
+        imgCurseur(k).visible = false;
+    for (Picture* p : {&imgDroit, &imgHaut, &imgGauche, &imgBas})
+        p->visible = false;
+    for (int i = 1; i <= 72; ++i)
+        imgSprite(i).visible = false;
+}
