@@ -7,7 +7,7 @@
 namespace {
 
 bool oneOf(char tile, std::string_view tiles) {
-    return tile != kNoFacedTile && tiles.find(tile) != std::string_view::npos;
+    return tile != kNoTile && tiles.find(tile) != std::string_view::npos;
 }
 
 // Something to look at: a chest, a locked door, the pressed switch, water out of

@@ -4,6 +4,9 @@
 
 void FrmIntro::gameKeys(int16 keyCode) {
     menuKeys(keyCode);
+    // The quit fade has cleared the play field: a step, a message or an opened chest
+    // would draw it again over the fading background.
+    if (tmrFermer9.enabled()) return;
     arrowKeys(keyCode);
     actionKeys(keyCode);
 }

@@ -1,6 +1,7 @@
 // The action key: what the hero says about each tile, the items handed over, the
 // show and dismiss rule, and the victory.
 #include "QuestScene.h"
+#include "WorldPlay.h"
 
 #include <set>
 
@@ -170,4 +171,42 @@ TEST(Interactions, TheSwordEndsTheQuestOnTheNextPress) {
     EXPECT_FALSE(p->ended());
     p.press(Key::Space);
     EXPECT_TRUE(p->ended());
+}
+
+TEST(Interactions, NothingComesBackOnTheScreenDuringTheQuitFade) {
+    Player p;
+    startWalking(p);
+    walkTo(p, {0, 284});
+    step(p, Key::Up); // the gold-key chest
+    p.press(Key::Esc);
+    p.press(Key::Space);
+    p.press(Key::Right);
+    p.ticks(p->tmrFermer9, 3);
+    for (const DrawItem& item : p.screen()) {
+        const bool inPlayArea = item.box.right() > kPlayArea.left &&
+                                item.box.left < kPlayArea.right() && item.box.bottom() > 0 &&
+                                item.box.top < kPlayArea.bottom();
+        EXPECT_FALSE(inPlayArea && item.kind != DrawItem::Kind::Fill)
+            << item.text << " art " << static_cast<int>(item.art);
+    }
+    EXPECT_EQ(p->varCoffre7, 0);
+}
+
+TEST(Interactions, TheChestOpensBehindItsMessageAndThenHasNothingMore) {
+    Player p;
+    startWalking(p);
+    walkTo(p, {0, 284});
+    step(p, Key::Up);
+    const Picture& chest = p->imgSprite((p->intLigne - 2) * 9 + p->intColonne);
+    EXPECT_EQ(chest.picture, p->imgCoffre.picture);
+    p.press(Key::Space);
+    EXPECT_EQ(p->lblMessage.caption, "Hero  : Une clé en or!");
+    EXPECT_EQ(chest.picture, p->imgCoffreOuvert.picture);
+    EXPECT_TRUE(p->lblObjet(3).visible);
+    // The dismissing press finds the open chest and keeps quiet about it.
+    p.press(Key::Space);
+    EXPECT_FALSE(p->lblMessage.visible);
+    EXPECT_EQ(p->lblMessage.caption, "Hero  : Il n'y a plus rien dans le coffre.");
+    p.press(Key::Space);
+    EXPECT_TRUE(p->lblMessage.visible);
 }

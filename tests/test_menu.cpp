@@ -1,37 +1,6 @@
 // The menu: opening and closing, the two hints, the colour keys and the inventory.
 #include "QuestScene.h"
-
-TEST(Menu, HintsAreDecidedWhenTheMenuOpens) {
-    Player p;
-    faceTile(p, 'a');
-    p.press(Key::M);
-    ASSERT_TRUE(p->fraAide.visible);
-    EXPECT_FALSE(p->lblAide(0).visible); // no door: the arrows line shows instead
-    EXPECT_TRUE(p->lblAide(3).visible);
-    EXPECT_FALSE(p->lblAide(2).visible);
-    p.press(Key::M);
-    EXPECT_FALSE(p->fraAide.visible);
-
-    // A door on screen and a cursor over the hero.
-    p->imgSprite(40).picture = p->imgPorte.picture;
-    faceTile(p, '1');
-    p->tmrCurseur.setEnabled(true);
-    p.ticks(p->tmrCurseur, 1);
-    p.press(Key::M);
-    EXPECT_TRUE(p->lblAide(0).visible);
-    EXPECT_TRUE(p->lblAide(2).visible);
-    // They stay as they were while the menu is open.
-    p->imgSprite(40).picture = p->imgPorte2.picture;
-    p->strMap = std::string(49 * 3, 'a');
-    p.ticks(p->tmrCurseur, 1);
-    p.press(Key::R);
-    EXPECT_TRUE(p->lblAide(0).visible);
-    EXPECT_TRUE(p->lblAide(2).visible);
-    // The indoor door picture does not count.
-    p.press({Key::M, Key::M});
-    EXPECT_FALSE(p->lblAide(0).visible);
-    EXPECT_FALSE(p->lblAide(2).visible);
-}
+#include "WorldPlay.h"
 
 TEST(Menu, ColourKeysActOnlyWhileTheMenuIsOpen) {
     Player p;
@@ -88,21 +57,57 @@ TEST(Menu, TheInventoryFollowsEveryKeyPress) {
         EXPECT_TRUE(p->lblObjet(i).visible) << i;
 }
 
-TEST(Menu, MenuKeysWaitForASceneChangeAndStopDuringTheQuitFade) {
+TEST(Menu, TheFirstOpeningKeepsTheStartColoursUntilAKeyIsPressedInIt) {
     Player p;
-    faceTile(p, 'a');
-    p->tmrChangeLieu.setEnabled(true);
-    p.press(Key::M);
-    EXPECT_FALSE(p->fraAide.visible);
-    p->tmrChangeLieu.setEnabled(false);
+    startGame(p);
     p.press(Key::M);
     ASSERT_TRUE(p->fraAide.visible);
-    p->tmrChangeLieu2.setEnabled(true);
-    p.press({Key::M, Key::R});
-    EXPECT_TRUE(p->fraAide.visible);
-    EXPECT_EQ(p->intMenuR, 0);
-    p->tmrChangeLieu2.setEnabled(false);
-    p->tmrFermer9.setEnabled(true);
+    for (int i = 0; i <= 5; ++i)
+        EXPECT_EQ(p->lblAide(i).backColor, RGB(0, 0, 100)) << i;
+    for (int i = 6; i <= 8; ++i)
+        EXPECT_EQ(p->lblAide(i).backColor, RGB(0, 0, 128)) << i;
+    EXPECT_EQ(p->lblObjet(0).backColor, RGB(0, 0, 128));
+    EXPECT_EQ(p->lblAide(6).caption + p->lblAide(7).caption + p->lblAide(8).caption, "00100");
+    // No door on the first screen, no cursor over the hero.
+    EXPECT_FALSE(p->lblAide(0).visible);
+    EXPECT_FALSE(p->lblAide(2).visible);
     p.press(Key::M);
-    EXPECT_TRUE(p->fraAide.visible);
+    for (int i = 0; i <= 8; ++i)
+        EXPECT_EQ(p->lblAide(i).backColor, RGB(0, 0, 100)) << i;
+    EXPECT_EQ(p->lblObjet(7).backColor, RGB(0, 0, 100));
+}
+
+TEST(Menu, HintsForADoorOnScreenAndTheCursorOverTheHero) {
+    Player p;
+    startWalking(p);
+    walkTo(p, {0, 1070});
+    step(p, Key::Up); // below a house door: the question mark shows
+    p.press(Key::M);
+    EXPECT_TRUE(p->lblAide(0).visible);
+    EXPECT_TRUE(p->lblAide(2).visible);
+    p.press(Key::M);
+    // Indoors the doors are drawn otherwise and give no hint.
+    walkTo(p, {1, 924});
+    step(p, Key::Left);
+    p.press(Key::M);
+    EXPECT_FALSE(p->lblAide(0).visible);
+    EXPECT_FALSE(p->lblAide(2).visible);
+}
+
+TEST(Menu, MAndEscDoNothingDuringASceneChangeOrTheQuitFade) {
+    Player p;
+    startWalking(p);
+    enter(p, {0, 972});
+    walkTo(p, {1, 972});
+    p.press(Key::Down); // onto the corridor's door
+    p.ticks(p->tmrI, 1);
+    ASSERT_TRUE(p->tmrChangeLieu.enabled());
+    p.press({Key::M, Key::Esc});
+    EXPECT_FALSE(p->fraAide.visible);
+    EXPECT_FALSE(p->tmrFermer9.enabled());
+    settle(p);
+    p.press(Key::Esc);
+    ASSERT_TRUE(p->tmrFermer9.enabled());
+    p.press(Key::M);
+    EXPECT_FALSE(p->fraAide.visible);
 }
