@@ -6,6 +6,9 @@ void FrmIntro::gameKeys(int16 keyCode) {
     // Until the start fade has set the game up there is no area and no hero to act on.
     if (tmrFermer2.enabled()) return;
     menuKeys(keyCode);
+    // The quit fade has cleared the play field: a step, a message or an opened chest
+    // would draw it again over the fading background.
+    if (tmrFermer9.enabled()) return;
     arrowKeys(keyCode);
     actionKeys(keyCode);
 }
