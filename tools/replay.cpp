@@ -3,13 +3,18 @@
 //   epee_replay --trace FILE       every event with the state it leads to
 //   epee_replay --update FILE...   writes each digest beside its replay (FILE.digest)
 //   epee_replay --seeds DIR FILE...  also writes each replay as fuzzer bytes into DIR
+//   epee_replay --timing FILE...  how long each handler took: calls, mean, slowest
 // Exits 1 when a replay cannot be read or breaks a rule of the game.
 #include "shell/Replay.h"
 #include "shell/GameRecord.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string_view>
 
 namespace {
@@ -27,7 +32,7 @@ void printState(const FrmIntro& g) {
 
 // Plays one file; returns whether it was read and kept every rule.
 struct Options {
-    bool trace = false, update = false;
+    bool trace = false, update = false, timing = false;
     std::filesystem::path seeds;
 };
 
@@ -63,10 +68,59 @@ bool play(const std::filesystem::path& file, const Options& options) {
             << session.digest() << '\n';
     return sound;
 }
+struct Cost {
+    std::vector<double> us;
+    void add(double took) { us.push_back(took); }
+    double mean() const {
+        double total = 0;
+        for (double u : us)
+            total += u;
+        return total / double(us.size());
+    }
+    // The time that this share of the calls stays within.
+    double within(double share) {
+        std::sort(us.begin(), us.end());
+        return us[std::min(us.size() - 1, std::size_t(share * double(us.size())))];
+    }
+};
+
+template <class F> double microseconds(F&& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+// Times every tick and key handler of the replays, on the game alone (no rule checks).
+bool timeHandlers(const std::vector<std::filesystem::path>& files) {
+    std::map<std::string, Cost> costs;
+    for (const auto& file : files) {
+        std::ifstream in(file);
+        FrmIntro game;
+        game.Form_Load();
+        aroundEachTick(game, [&](std::string_view timer, const std::function<void()>& tick) {
+            costs[std::string(timer)].add(microseconds(tick));
+        });
+        for (const ReplayEvent& event : parseReplay(in)) {
+            game.timers.advance(std::max<Micros>(0, event.ms * 1000 - game.timers.now()));
+            if (event.kind != ReplayEvent::Kind::Key) continue;
+            const std::string name = "key " +
+                                     formatEvent(event).substr(formatEvent(event).find(' ') + 1) +
+                                     " (mode " + std::to_string(game.intMode) + ")";
+            costs[name].add(microseconds([&] { game.Form_KeyDown(event.key); }));
+        }
+    }
+    std::printf("%-26s %8s %9s %9s %11s\n", "handler", "calls", "mean us", "99% us", "slowest us");
+    for (auto& [name, cost] : costs)
+        std::printf("%-26s %8zu %9.3f %9.3f %11.3f\n", name.c_str(), cost.us.size(), cost.mean(),
+                    cost.within(0.99), cost.within(1.0));
+    return true;
+}
 } // namespace
 
 int main(int argc, char** argv) {
     Options options;
+    std::vector<std::filesystem::path> timed;
     bool ok = true;
     int files = 0;
     for (int i = 1; i < argc; ++i) {
@@ -75,16 +129,23 @@ int main(int argc, char** argv) {
             options.trace = true;
         } else if (arg == "--update") {
             options.update = true;
+        } else if (arg == "--timing") {
+            options.timing = true;
         } else if (arg == "--seeds" && i + 1 < argc) {
             options.seeds = argv[++i];
             std::filesystem::create_directories(options.seeds);
+        } else if (options.timing) {
+            timed.push_back(argv[i]);
+            ++files;
         } else {
             ok = play(argv[i], options) && ok;
             ++files;
         }
     }
+    if (!timed.empty()) ok = timeHandlers(timed);
     if (files == 0) {
-        std::cerr << "usage: epee_replay [--trace] [--update] [--seeds DIR] FILE.replay...\n";
+        std::cerr
+            << "usage: epee_replay [--trace] [--update] [--seeds DIR] [--timing] FILE.replay...\n";
         return 2;
     }
     return ok ? 0 : 1;

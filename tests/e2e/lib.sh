@@ -70,19 +70,22 @@ x_key() {
 
 # Plays a replay's keys in real time, after the line marked with the comment
 # "e2e: FROM" (from the start when FROM is empty) up to the line marked "e2e: TO",
-# that line included (to the end when TO is empty). Moments count from FROM's.
+# that line included (to the end when TO is empty). Each pause is kept whole even when
+# a key went out late, so that a busy machine never brings two keys closer together.
 play_replay() {
-    local file=$1 from=${2:-} to=${3:-} start ms what rest origin=0 playing=1
+    local file=$1 from=${2:-} to=${3:-} ms what rest last=0 playing=1 sent pause
     [ -n "$from" ] && playing=0
-    start=$(now_ms)
+    sent=$(now_ms)
     while read -r ms what rest; do
         [[ "$ms" =~ ^[0-9]+$ ]] || continue
         if [ "$playing" = 0 ]; then
-            [[ "$rest" == *"e2e: $from"* ]] && playing=1 && origin=$ms
+            [[ "$rest" == *"e2e: $from"* ]] && playing=1 && last=$ms
             continue
         fi
-        local wait=$((start + ms - origin - $(now_ms)))
-        [ "$wait" -gt 0 ] && sleep "$(printf '%d.%03d' $((wait / 1000)) $((wait % 1000)))"
+        pause=$((sent + ms - last - $(now_ms)))
+        [ "$pause" -gt 0 ] && sleep "$(printf '%d.%03d' $((pause / 1000)) $((pause % 1000)))"
+        sent=$(now_ms)
+        last=$ms
         case "$what" in
         wait | close) ;;
         *) key "$(x_key "$what")" ;;
