@@ -53,7 +53,7 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target epee_fuzz epee_replay
 	rm -rf $(FUZZ_BUILD)/seeds && mkdir -p $(FUZZ_BUILD)/corpus
 	$(FUZZ_BUILD)/epee_replay --seeds $(FUZZ_BUILD)/seeds tests/replays/*.replay >/dev/null
-	$(FUZZ_BUILD)/epee_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=12000 \
+	$(FUZZ_BUILD)/epee_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=4096 \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds
 
 e2e: build

@@ -27,12 +27,15 @@ std::optional<Micros> TimerService::nextDue() const {
 
 void TimerService::fireDue(Micros now) {
     now_ = std::max(now_, now);
-    std::vector<Timer*> due;
+    std::vector<Timer*>& due = due_;
+    due.clear();
     for (Timer* t : timers_)
         if (t->enabled_ && t->due_ <= now_) due.push_back(t);
-    // Ties keep the order in which the timers were created.
-    std::stable_sort(due.begin(), due.end(),
-                     [](const Timer* a, const Timer* b) { return a->due_ < b->due_; });
+    // Ties keep the order in which the timers were created. An insertion sort is stable
+    // and, for a handful of timers, sorts without the allocations of std::stable_sort.
+    for (std::size_t i = 1; i < due.size(); ++i)
+        for (std::size_t j = i; j > 0 && due[j]->due_ < due[j - 1]->due_; --j)
+            std::swap(due[j], due[j - 1]);
     for (Timer* t : due) {
         if (halted_) return;
         // An earlier tick of this round may have stopped or restarted this timer.

@@ -11,31 +11,37 @@ QUEST=tests/replays/quest.replay
 
 start_xvfb
 
+# Esc during a step of the game ends the program through its quit fade.
 start_game
-sleep 1.5
-shot title
-read -r r g b < <(average title 0 560 120 40)
-[ "$b" -gt 150 ] && [ "$r" -lt 60 ] && [ "$g" -lt 60 ] || fail "the title is not blue: $r $g $b"
-echo "title: blue ($r $g $b)"
-play_replay "$QUEST" "" island
-sleep 0.3
-shot island
-read -r r g b < <(average island 0 0 751 600)
-[ "$g" -gt "$r" ] && [ "$g" -gt "$b" ] || fail "the island is not green: $r $g $b"
-echo "island: green ($r $g $b)"
-play_replay "$QUEST" island door
-sleep 1.2
-shot door
-read -r r2 g2 b2 < <(average door 0 0 751 600)
-[ "$g2" -lt "$g" ] || fail "the door led nowhere: the view stays $r2 $g2 $b2"
-echo "through the door: $r2 $g2 $b2"
+play_replay "$QUEST" "" walking
 key Escape
 expect_exit_0 3 "Esc in the game"
-echo "Esc: status 0"
+echo "Esc in the game: status 0"
 
+# Closing the window in each phase; on the way to the victory the title is blue, the
+# island green, and the first door leads indoors.
 for phase in title name-entry start-fade message walking curtains menu victory; do
     start_game
-    play_replay "$QUEST" "" "$phase"
+    if [ "$phase" = victory ]; then
+        play_replay "$QUEST" "" title
+        shot title
+        read -r r g b < <(average title 0 560 120 40)
+        [ "$b" -gt 150 ] && [ "$r" -lt 60 ] && [ "$g" -lt 60 ] || fail "the title is not blue: $r $g $b"
+        echo "title: blue ($r $g $b)"
+        play_replay "$QUEST" title island
+        shot island
+        read -r r g b < <(average island 0 0 751 600)
+        [ "$g" -gt "$r" ] && [ "$g" -gt "$b" ] || fail "the island is not green: $r $g $b"
+        echo "island: green ($r $g $b)"
+        play_replay "$QUEST" island door
+        shot door
+        read -r r2 g2 b2 < <(average door 0 0 751 600)
+        [ "$g2" -lt "$g" ] || fail "the door led nowhere: the view stays $r2 $g2 $b2"
+        echo "through the first door: $r2 $g2 $b2"
+        play_replay "$QUEST" door victory
+    else
+        play_replay "$QUEST" "" "$phase"
+    fi
     if [ "$phase" = message ] || [ "$phase" = victory ]; then
         # The message's yellow frame, left of its text.
         shot "$phase"

@@ -119,9 +119,8 @@ void openingScreens(Script& s, const std::string& name) {
     s.key(Key::Space, 500);
     s.settle(300);
     s.wait(0, "name-entry");
-    const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz- ";
     for (char c : name) {
-        const int at = int(letters.find(c));
+        const int at = int(s.game().strLettres.find(c));
         moveBox(s, at / 11 + 1, at % 11 + 1);
         s.key(Key::Space, 150);
     }
