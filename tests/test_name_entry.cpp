@@ -153,8 +153,7 @@ TEST(NameEntry, FinAtOnceFadesOutIntoTheGameWithTheDefaultName) {
     EXPECT_FALSE(p->tmrLblNom2.enabled() || p->tmrLblNom3.enabled() || p->ended());
     EXPECT_EQ(p->strNom, "Hero  ");
     EXPECT_EQ(p->intMode, 2);
-    EXPECT_EQ(p->intLigne, 0);
-    EXPECT_TRUE(p->tmrCurseur.enabled() && p->tmrFermer2.enabled());
+    EXPECT_TRUE(p->tmrFermer2.enabled());
     EXPECT_FALSE(p->fraNom.visible);
     for (int i = 0; i <= 13; ++i)
         EXPECT_FALSE(p->lblNom(i).visible) << "lblNom " << i;
