@@ -9,16 +9,27 @@ namespace {
 using Keys = std::vector<int16>;
 
 SDL_Event button(Uint8 which, bool down, SDL_JoystickID pad = 0) {
-    const Uint32 type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
-    return {.cbutton = {.type = type, .which = pad, .button = which, .state = Uint8(down)}};
+    SDL_Event e{};
+    e.cbutton.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
+    e.cbutton.which = pad;
+    e.cbutton.button = which;
+    e.cbutton.state = Uint8(down);
+    return e;
 }
 
 SDL_Event stick(Uint8 axis, Sint16 value) {
-    return {.caxis = {.type = SDL_CONTROLLERAXISMOTION, .axis = axis, .value = value}};
+    SDL_Event e{};
+    e.caxis.type = SDL_CONTROLLERAXISMOTION;
+    e.caxis.axis = axis;
+    e.caxis.value = value;
+    return e;
 }
 
 SDL_Event unplugged(SDL_JoystickID pad) {
-    return {.cdevice = {.type = SDL_CONTROLLERDEVICEREMOVED, .which = pad}};
+    SDL_Event e{};
+    e.cdevice.type = SDL_CONTROLLERDEVICEREMOVED;
+    e.cdevice.which = pad;
+    return e;
 }
 
 // A player holding a pad, on a virtual clock: sleeps as the game window does, until the
