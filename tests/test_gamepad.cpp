@@ -116,7 +116,10 @@ TEST(Gamepad, ButtonsPressTheGameKeysAndAHeldDirectionRepeatsUntilLetGo) {
     EXPECT_EQ(p.taken(), Keys{});
 
     p.send(button(SDL_CONTROLLER_BUTTON_DPAD_UP, true, 5));
-    p.send({.window = {.type = SDL_WINDOWEVENT, .event = SDL_WINDOWEVENT_FOCUS_LOST}});
+    SDL_Event focusLost{};
+    focusLost.window.type = SDL_WINDOWEVENT;
+    focusLost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    p.send(focusLost);
     p.waitMs(2000);
     EXPECT_EQ(p.taken(), Keys{Key::Up});
     EXPECT_FALSE(p.pad.nextRepeat());
