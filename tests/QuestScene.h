@@ -4,6 +4,7 @@
 #include "Player.h"
 
 #include <string>
+#include <vector>
 
 // The hero stands at view row 2, column 2 of a paved map of three rows and faces the
 // tile placed next to him in the given direction.
@@ -29,4 +30,26 @@ inline void faceTile(Player& p, char tile, int16 dirY = 0, int16 dirX = 1) {
 inline std::string messageAfterSpace(Player& p) {
     p.press(Key::Space);
     return p->lblMessage.visible ? p->lblMessage.caption : "";
+}
+
+using Flags = std::vector<int16 GameState::*>;
+
+// Every flag the quest sets, items found and places opened.
+inline const Flags kQuestFlags{
+    &GameState::varSceau,      &GameState::varEau,         &GameState::varSwitche,
+    &GameState::varCleMage,    &GameState::varCoffre4,     &GameState::varCoffre5,
+    &GameState::varCoffre6,    &GameState::varCoffre7,     &GameState::varCoffre8,
+    &GameState::varPorteForet, &GameState::varPorteGrotte, &GameState::varOrbePlacee};
+
+// Everything found and opened but one flag: a key held for the wrong lock must not open it.
+inline Flags allBut(int16 GameState::*missing) {
+    Flags held;
+    for (auto flag : kQuestFlags)
+        if (flag != missing) held.push_back(flag);
+    return held;
+}
+
+inline void hold(GameState& s, const Flags& flags) {
+    for (auto flag : flags)
+        s.*flag = 1;
 }

@@ -22,11 +22,8 @@ inline void startGame(Player& p) {
     p.ticksUntilStopped(p->tmrFermer2);
 }
 
-// What the space press that lets the opening message go leaves behind.
 inline void dismissMessage(Player& p) {
-    p->intEtat = 1;
-    p->lblMessage.visible = false;
-    p->lblFont.visible = false;
+    p.press(Key::Space);
 }
 
 inline void startWalking(Player& p) {
@@ -67,16 +64,16 @@ struct Place {
 };
 
 inline std::string areaMap(const GameState& flags, int area) {
-    switch (area) {
-    case 0:
-        return forestRows(flags);
-    case 1:
-        return corridorRows(flags);
-    case 2:
-        return caveRows(flags);
-    default:
-        return roomRows(flags);
-    }
+    constexpr std::string (*rows[])(const GameState&) = {forestRows, corridorRows, caveRows,
+                                                         roomRows};
+    return rows[area](flags);
+}
+
+// Loads an area's map by its number, as the scene change does.
+inline void loadArea(FrmIntro& w, int area) {
+    constexpr void (FrmIntro::*loaders[])() = {&FrmIntro::procLoadForêt, &FrmIntro::procLoadCouloir,
+                                               &FrmIntro::procLoadGrotte, &FrmIntro::procLoadSalle};
+    (w.*loaders[area])();
 }
 
 // The area a door "P" or the passage "G" leads to; the position stays the same.
@@ -87,7 +84,8 @@ inline int areaBeyond(int area, char tile) {
 }
 
 // Arrow presses that take the hero from one place to another, through doors and the
-// passage where the way leads, over the maps as the quest flags now stand.
+// passage where the way leads, over the maps as the quest flags now stand. A way to a
+// door or the passage ends stepping onto it.
 inline std::vector<int16> route(const GameState& flags, Place from, Place to) {
     const std::pair<int, int16> moves[] = {
         {1, Key::Right}, {-1, Key::Left}, {49, Key::Down}, {-49, Key::Up}};
@@ -107,8 +105,10 @@ inline std::vector<int16> route(const GameState& flags, Place from, Place to) {
             Place next{at.area, at.position + delta};
             const char tile = tileIn(next.area, next.position);
             if (tile == kNoTile || blocksStep(tile)) continue;
-            if (changesScene(tile)) next.area = areaBeyond(at.area, tile);
-            if (changesScene(tileIn(next.area, next.position)) || cameFrom.count(next)) continue;
+            // A door or the passage leads on, unless it is where the way ends.
+            if (next != to && changesScene(tile)) next.area = areaBeyond(at.area, tile);
+            if (next != to && changesScene(tileIn(next.area, next.position))) continue;
+            if (cameFrom.count(next)) continue;
             cameFrom[next] = {at, key};
             queue.push_back(next);
         }
@@ -124,28 +124,18 @@ inline Place heroPlace(const FrmIntro& w) {
     return {w.intLieu, heroPosition(w)};
 }
 
-// Walks to a place; fails the test if there is no way.
-inline void walkTo(Player& p, Place target) {
-    if (heroPlace(p.game()) == target) return;
+// Walks to a place, or onto a door or the passage and through it; fails the test if
+// there is no way.
+inline void enter(Player& p, Place target) {
     const std::vector<int16> keys = route(p.game(), heroPlace(p.game()), target);
     ASSERT_FALSE(keys.empty()) << "no way to area " << target.area << ", position "
                                << target.position;
     for (int16 key : keys)
         step(p, key);
-    ASSERT_EQ(heroPlace(p.game()), target);
 }
 
-// Walks up to a door or the passage of an area and steps onto it.
-inline void enter(Player& p, Place door) {
-    for (auto [delta, key] :
-         {std::pair{1, Key::Left}, {-1, Key::Right}, {49, Key::Up}, {-49, Key::Down}}) {
-        const Place beside{door.area, door.position + delta};
-        if (beside == heroPlace(p.game()) ||
-            !route(p.game(), heroPlace(p.game()), beside).empty()) {
-            walkTo(p, beside);
-            step(p, key);
-            return;
-        }
-    }
-    FAIL() << "no way to the door at area " << door.area << ", position " << door.position;
+inline void walkTo(Player& p, Place target) {
+    if (heroPlace(p.game()) == target) return;
+    enter(p, target);
+    ASSERT_EQ(heroPlace(p.game()), target);
 }

@@ -15,55 +15,41 @@ std::string cursorsFacing(Player& p, char tile, int16 dirY = 0, int16 dirX = 1) 
 }
 } // namespace
 
-TEST(Cursor, EachTileShowsItsBubble) {
+TEST(Cursor, EachTileAndItemHeldShowsItsBubble) {
+    const Flags none, all = allBut(nullptr), water{&GameState::varEau},
+                      bucket{&GameState::varSceau},
+                      filled{&GameState::varSceau, &GameState::varEau};
+    struct Row {
+        char tile;
+        Flags held;
+        std::string shown;
+    };
+    // A locked chest or door adds the key once its own key is held, and only then.
+    const Row rows[] = {
+        {'1', none, "1"},  {'2', none, "2"},
+        {'s', none, ""},   {'s', water, "3"},
+        {'E', none, "0"},  {'E', bucket, "2"},
+        {'E', filled, ""}, {'4', all, "0"},
+        {'7', all, "0"},   {'8', allBut(&GameState::varCoffre6), "0"},
+        {'8', all, "03"},  {'5', allBut(&GameState::varCleMage), "0"},
+        {'5', all, "03"},  {'9', allBut(&GameState::varCoffre7), "0"},
+        {'9', all, "03"},  {'6', allBut(&GameState::varCoffre5), "0"},
+        {'6', all, "03"},  {'p', allBut(&GameState::varCoffre4), "0"},
+        {'p', all, "03"},
+    };
+    for (const Row& row : rows) {
+        Player p;
+        hold(p.game(), row.held);
+        EXPECT_EQ(cursorsFacing(p, row.tile), row.shown) << row.tile;
+    }
     Player p;
-    EXPECT_EQ(cursorsFacing(p, '1'), "1");
-    EXPECT_EQ(cursorsFacing(p, '2'), "2");
-    EXPECT_EQ(cursorsFacing(p, 'a'), "");
-    EXPECT_EQ(cursorsFacing(p, 'Y'), "");
     for (char seen : std::string("C8FSc76549p"))
         EXPECT_EQ(cursorsFacing(p, seen), "0") << seen;
-}
-
-TEST(Cursor, TheKeyShowsOnceTheRightItemIsHeld) {
-    Player p;
-    EXPECT_EQ(cursorsFacing(p, 's'), "");
-    p->varEau = 1;
-    EXPECT_EQ(cursorsFacing(p, 's'), "3");
-    // Each closed chest or locked door adds the key once its own key is held; the key
-    // shares the question mark's place, under it.
-    const std::pair<char, int16 GameState::*> locks[] = {{'8', &GameState::varCoffre6},
-                                                         {'5', &GameState::varCleMage},
-                                                         {'9', &GameState::varCoffre7},
-                                                         {'6', &GameState::varCoffre5},
-                                                         {'p', &GameState::varCoffre4}};
-    for (auto [tile, key] : locks) {
-        EXPECT_EQ(cursorsFacing(p, tile), "0") << tile;
-        p.game().*key = 1;
-        EXPECT_EQ(cursorsFacing(p, tile), "03") << tile;
-        p.game().*key = 0;
-    }
-    p->varCleMage = p->varCoffre4 = p->varCoffre5 = p->varCoffre6 = p->varCoffre7 = 1;
-    EXPECT_EQ(cursorsFacing(p, '4'), "0"); // no key opens the blue-key chest
-    EXPECT_EQ(cursorsFacing(p, '7'), "0");
-    EXPECT_EQ(p->imgCurseur(3).left, p->imgCurseur(0).left);
-}
-
-TEST(Cursor, WaterAsksForTheBucketThenOffersToTakeSome) {
-    Player p;
-    EXPECT_EQ(cursorsFacing(p, 'E'), "0");
-    p->varSceau = 1;
-    EXPECT_EQ(cursorsFacing(p, 'E'), "2");
-    p->varEau = 1;
-    EXPECT_EQ(cursorsFacing(p, 'E'), "");
-}
-
-TEST(Cursor, AnOpenDoorIsMarkedOnlyWhenSeenFromBelow) {
-    Player p;
+    // An open door only from below.
     EXPECT_EQ(cursorsFacing(p, 'P', -1, 0), "0");
-    EXPECT_EQ(cursorsFacing(p, 'P', 1, 0), "");
-    EXPECT_EQ(cursorsFacing(p, 'P', 0, 1), "");
-    EXPECT_EQ(cursorsFacing(p, 'P', 0, -1), "");
+    EXPECT_EQ(cursorsFacing(p, 'P', 1, 0) + cursorsFacing(p, 'P', 0, 1) +
+                  cursorsFacing(p, 'P', 0, -1),
+              "");
 }
 
 TEST(Cursor, FloatsAboveTheHeroAndFollowsHim) {
@@ -73,30 +59,9 @@ TEST(Cursor, FloatsAboveTheHeroAndFollowsHim) {
     p->imgHaut.top = 2570;
     p->tmrCurseur.setEnabled(true);
     p.ticks(p->tmrCurseur, 1);
-    EXPECT_EQ(p->imgCurseur(1).left, 1590);
-    EXPECT_EQ(p->imgCurseur(1).top, 2020);
+    EXPECT_EQ((std::array{p->imgCurseur(1).left, p->imgCurseur(1).top}), (std::array{1590, 2020}));
     p->imgHaut.left += 257;
     p.ticks(p->tmrCurseur, 1);
-    EXPECT_EQ(p->imgCurseur(1).left, 1847);
-    EXPECT_EQ(p->imgCurseur(2).left, 1847); // hidden ones move along
-}
-
-TEST(Cursor, NothingShowsOffTheMapOrBeforeTheGameIsSetUp) {
-    Player p;
-    // Before the set-up the map is empty and the position is the fade level.
-    p->intLigne = 50;
-    p->tmrCurseur.setEnabled(true);
-    p.ticks(p->tmrCurseur, 3);
-    for (int k = 0; k <= 3; ++k)
-        EXPECT_FALSE(p->imgCurseur(k).visible);
-    // A faced position before the map's first character holds nothing, even where
-    // the map is read back from its end.
-    faceTile(p, 'a');
-    p->strMap.back() = '1';
-    p->intLigne = 0;
-    p->intColonne = 1;
-    p->intDirY = 0;
-    p->intDirX = -1;
-    p.ticks(p->tmrCurseur, 1);
-    EXPECT_FALSE(p->imgCurseur(1).visible);
+    for (int k = 0; k <= 3; ++k) // hidden ones move along: the key under the question mark
+        EXPECT_EQ(p->imgCurseur(k).left, 1847);
 }

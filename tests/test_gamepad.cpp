@@ -1,9 +1,6 @@
 // Gamepads: the keys their buttons and left stick press, and the repeat of a held direction.
 #include "FrontSteps.h"
 #include "platform/Gamepad.h"
-#include "shell/FrmIntro.h"
-
-#include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
@@ -11,19 +8,18 @@
 namespace {
 using Keys = std::vector<int16>;
 
-SDL_Event button(SDL_JoystickID pad, Uint8 which, bool down) {
+SDL_Event button(Uint8 which, bool down, SDL_JoystickID pad = 0) {
     SDL_Event e{};
-    e.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
+    e.cbutton.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
     e.cbutton.which = pad;
     e.cbutton.button = which;
-    e.cbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
+    e.cbutton.state = Uint8(down);
     return e;
 }
 
-SDL_Event stick(SDL_JoystickID pad, Uint8 axis, Sint16 value) {
+SDL_Event stick(Uint8 axis, Sint16 value) {
     SDL_Event e{};
-    e.type = SDL_CONTROLLERAXISMOTION;
-    e.caxis.which = pad;
+    e.caxis.type = SDL_CONTROLLERAXISMOTION;
     e.caxis.axis = axis;
     e.caxis.value = value;
     return e;
@@ -31,15 +27,8 @@ SDL_Event stick(SDL_JoystickID pad, Uint8 axis, Sint16 value) {
 
 SDL_Event unplugged(SDL_JoystickID pad) {
     SDL_Event e{};
-    e.type = SDL_CONTROLLERDEVICEREMOVED;
+    e.cdevice.type = SDL_CONTROLLERDEVICEREMOVED;
     e.cdevice.which = pad;
-    return e;
-}
-
-SDL_Event focusLost() {
-    SDL_Event e{};
-    e.type = SDL_WINDOWEVENT;
-    e.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
     return e;
 }
 
@@ -51,9 +40,11 @@ class PadPlayer {
     explicit PadPlayer(Player* game = nullptr) : game_(game) {}
 
     void send(const SDL_Event& event) { take(pad.handle(event, now_)); }
-    void tap(Uint8 which, SDL_JoystickID id = 0) {
-        send(button(id, which, true));
-        send(button(id, which, false));
+    void tap(std::initializer_list<Uint8> buttons) {
+        for (Uint8 b : buttons) {
+            send(button(b, true));
+            send(button(b, false));
+        }
     }
     void waitMs(int ms) {
         const Micros end = now_ + Micros{ms} * 1000;
@@ -85,66 +76,50 @@ class PadPlayer {
 };
 } // namespace
 
-TEST(Gamepad, ButtonsPressTheGameKeysAndAHeldDirectionRepeats) {
+TEST(Gamepad, ButtonsPressTheGameKeysAndAHeldDirectionRepeatsUntilLetGo) {
     PadPlayer p;
-    for (Uint8 b :
-         {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_BACK,
-          SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_Y, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
-          SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_GUIDE})
-        p.tap(b);
-    EXPECT_EQ(p.taken(), (Keys{Key::Space, Key::M, Key::Esc, Key::R, Key::V, Key::B}));
-
-    // Holding A does not repeat it: one message is not dismissed by a held button.
-    p.send(button(0, SDL_CONTROLLER_BUTTON_A, true));
+    p.tap({SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_BACK,
+           SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_Y, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER,
+           SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_BUTTON_GUIDE,
+           SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_UP,
+           SDL_CONTROLLER_BUTTON_DPAD_DOWN});
+    p.waitMs(1000);
+    EXPECT_EQ(p.taken(), (Keys{Key::Space, Key::M, Key::Esc, Key::R, Key::V, Key::B, Key::Left,
+                               Key::Up, Key::Down}));
+    // A held A does not repeat: one message is not dismissed by a held button.
+    p.send(button(SDL_CONTROLLER_BUTTON_A, true));
     p.waitMs(2000);
     EXPECT_EQ(p.taken(), Keys{Key::Space});
-    EXPECT_FALSE(p.pad.nextRepeat());
-    p.send(button(0, SDL_CONTROLLER_BUTTON_A, false));
-
-    for (auto [b, key] : {std::pair{SDL_CONTROLLER_BUTTON_DPAD_LEFT, Key::Left},
-                          std::pair{SDL_CONTROLLER_BUTTON_DPAD_UP, Key::Up},
-                          std::pair{SDL_CONTROLLER_BUTTON_DPAD_DOWN, Key::Down}}) {
-        p.tap(b);
-        p.waitMs(1000);
-        EXPECT_EQ(p.taken(), Keys{key});
-    }
+    p.send(button(SDL_CONTROLLER_BUTTON_A, false));
 
     // Right held one second: the press, a repeat at 500 ms, then one every 33 ms.
-    p.send(button(0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true));
-    p.waitMs(499);
-    EXPECT_EQ(p.taken(), Keys{Key::Right});
-    p.waitMs(1);
-    EXPECT_EQ(p.taken(), Keys{Key::Right});
-    p.waitMs(500);
-    EXPECT_EQ(p.taken(), Keys(15, Key::Right));
-
+    p.send(button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true));
+    for (auto [ms, count] : {std::pair{499, 1}, {1, 1}, {500, 15}}) {
+        p.waitMs(ms);
+        EXPECT_EQ(p.taken(), Keys(count, Key::Right)) << "after " << ms << " ms more";
+    }
     // Down pressed over it takes over the repeat; letting go of Right changes nothing.
-    p.send(button(0, SDL_CONTROLLER_BUTTON_DPAD_DOWN, true));
-    p.send(button(0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false));
+    p.send(button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true));
+    p.send(button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false));
     p.waitMs(533);
-    EXPECT_EQ(p.taken(), (Keys{Key::Down, Key::Down, Key::Down}));
-    p.send(button(0, SDL_CONTROLLER_BUTTON_DPAD_DOWN, false));
+    EXPECT_EQ(p.taken(), Keys(3, Key::Down));
+    p.send(button(SDL_CONTROLLER_BUTTON_DPAD_DOWN, false));
     p.waitMs(1000);
     EXPECT_EQ(p.taken(), Keys{});
-    EXPECT_FALSE(p.pad.nextRepeat());
-}
-
-TEST(Gamepad, UnpluggingThePadOrLeavingTheWindowStopsTheRepeat) {
-    PadPlayer p;
-    p.send(button(3, SDL_CONTROLLER_BUTTON_DPAD_LEFT, true));
-    p.waitMs(600);
-    EXPECT_EQ(p.taken().size(), 5u);
-    // Another pad going away leaves the held direction alone.
+    // Unplugging the pad or leaving the window stops the repeat; another pad leaving does not.
+    p.send(button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true, 3));
     p.send(unplugged(4));
-    p.waitMs(33);
-    EXPECT_EQ(p.taken(), Keys{Key::Left});
+    p.waitMs(633);
+    EXPECT_EQ(p.taken(), Keys(6, Key::Left));
     p.send(unplugged(3));
     p.waitMs(2000);
     EXPECT_EQ(p.taken(), Keys{});
-    EXPECT_FALSE(p.pad.nextRepeat());
 
-    p.send(button(5, SDL_CONTROLLER_BUTTON_DPAD_UP, true));
-    p.send(focusLost());
+    p.send(button(SDL_CONTROLLER_BUTTON_DPAD_UP, true, 5));
+    SDL_Event focusLost{};
+    focusLost.window.type = SDL_WINDOWEVENT;
+    focusLost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    p.send(focusLost);
     p.waitMs(2000);
     EXPECT_EQ(p.taken(), Keys{Key::Up});
     EXPECT_FALSE(p.pad.nextRepeat());
@@ -153,40 +128,32 @@ TEST(Gamepad, UnpluggingThePadOrLeavingTheWindowStopsTheRepeat) {
 TEST(Gamepad, TheLeftStickLeansPastHalfwayToPressOneDirection) {
     PadPlayer p;
     const Uint8 x = SDL_CONTROLLER_AXIS_LEFTX, y = SDL_CONTROLLER_AXIS_LEFTY;
-    // Inside the dead zone, and the other stick and triggers, press nothing.
-    p.send(stick(0, x, 16000));
-    p.send(stick(0, SDL_CONTROLLER_AXIS_RIGHTX, 32767));
-    p.send(stick(0, SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767));
-    EXPECT_EQ(p.taken(), Keys{});
-
+    auto lean = [&](std::initializer_list<std::pair<Uint8, Sint16>> moves) {
+        for (auto [axis, value] : moves)
+            p.send(stick(axis, value));
+        return p.taken();
+    };
+    // Inside the dead zone, the other stick and the triggers press nothing.
+    EXPECT_EQ(lean({{x, 16000},
+                    {SDL_CONTROLLER_AXIS_RIGHTX, 32767},
+                    {SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767}}),
+              Keys{});
     // Past halfway it presses; wobbling around the mark neither presses again nor lets go.
-    p.send(stick(0, x, 17000));
-    p.send(stick(0, x, 14000));
-    p.send(stick(0, x, 20000));
+    EXPECT_EQ(lean({{x, 17000}, {x, 14000}, {x, 20000}}), Keys{Key::Right});
     p.waitMs(500);
-    EXPECT_EQ(p.taken(), (Keys{Key::Right, Key::Right}));
-
     // Turned to the diagonal it keeps going right; back under 40% it lets go of right and
     // down, still past halfway, takes over.
-    p.send(stick(0, y, 32767));
-    p.send(stick(0, x, 30000));
-    EXPECT_EQ(p.taken(), Keys{});
-    p.send(stick(0, x, 12000));
-    EXPECT_EQ(p.taken(), Keys{Key::Down});
-
-    // Flicked straight up through the middle, then released.
-    p.send(stick(0, y, -32768));
-    p.send(stick(0, x, 0));
-    p.send(stick(0, y, 0));
+    EXPECT_EQ(lean({{y, 32767}, {x, 30000}}), Keys{Key::Right});
+    EXPECT_EQ(lean({{x, 12000}}), Keys{Key::Down});
+    // Flicked straight up through the middle and released, it presses up once.
+    EXPECT_EQ(lean({{y, -32768}, {x, 0}, {y, 0}}), Keys{Key::Up});
     p.waitMs(1000);
-    EXPECT_EQ(p.taken(), Keys{Key::Up});
-    EXPECT_FALSE(p.pad.nextRepeat());
-
-    // Left, held, then the pad leaves while the stick still leans.
-    p.send(stick(0, x, -32768));
+    // Left, held while the pad leaves.
+    EXPECT_EQ(lean({{x, -32768}}), Keys{Key::Left});
     p.send(unplugged(0));
     p.waitMs(1000);
-    EXPECT_EQ(p.taken(), Keys{Key::Left});
+    EXPECT_EQ(p.taken(), Keys{});
+    EXPECT_FALSE(p.pad.nextRepeat());
 }
 
 TEST(Gamepad, APadPluggedInIsOpenedAndItsButtonsReachTheGameUntilItIsUnplugged) {
@@ -214,7 +181,6 @@ TEST(Gamepad, APadPluggedInIsOpenedAndItsButtonsReachTheGameUntilItIsUnplugged) 
         pump();
         p.waitMs(533);
         EXPECT_EQ(p.taken(), (Keys{Key::Space, Key::Up, Key::Up, Key::Up}));
-
         SDL_JoystickDetachVirtual(device);
         pump();
         p.waitMs(1000);
@@ -228,27 +194,21 @@ TEST(Gamepad, PlaysTheTitleAndTheNameEntryAsTheKeyboardDoes) {
     Player game;
     PadPlayer p(&game);
     reachPrompt(game);
-    p.tap(SDL_CONTROLLER_BUTTON_A);
+    p.tap({SDL_CONTROLLER_BUTTON_A});
     game.ticksUntilStopped(game->tmrFermer);
     game.ticksUntilStopped(game->tmrLblNom);
-
     // Right held for 600 ms: the press and four repeats move the box from A to F.
-    p.send(button(0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true));
+    p.send(button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true));
     p.waitMs(600);
-    p.send(button(0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false));
-    EXPECT_EQ(game->intGrilleColonne, 6);
-    EXPECT_EQ(game->intGrilleLigne, 1);
-    p.tap(SDL_CONTROLLER_BUTTON_A);
+    p.send(button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false));
+    p.tap({SDL_CONTROLLER_BUTTON_A});
     EXPECT_EQ(game->lblNom(0).caption, "F");
-
     // Start, X, Y and the shoulder are the menu's keys, which the name entry ignores.
     const auto before = game.screen();
-    for (Uint8 b : {SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_Y,
-                    SDL_CONTROLLER_BUTTON_RIGHTSHOULDER})
-        p.tap(b);
+    p.tap({SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_X, SDL_CONTROLLER_BUTTON_Y,
+           SDL_CONTROLLER_BUTTON_RIGHTSHOULDER});
     EXPECT_EQ(game.screen(), before);
-
-    p.tap(SDL_CONTROLLER_BUTTON_BACK);
+    p.tap({SDL_CONTROLLER_BUTTON_BACK});
     game.ticksUntilStopped(game->tmrLblNom3);
     EXPECT_TRUE(game->ended());
 }

@@ -2,30 +2,19 @@
 #include "WorldPlay.h"
 
 namespace {
-using Geometry = std::array<int, 6>;
+using Curtains = std::array<int, 4>;
 
-Geometry curtains(FrmIntro& w) {
-    return {w.fraLieu.height, w.fraLieu2.top, w.fra1(0).width,
-            w.fra1(1).left,   w.fraLieu.top,  w.fra1(0).left};
+Curtains curtains(FrmIntro& w) {
+    return {w.fraLieu.height, w.fraLieu2.top, w.fra1(0).width, w.fra1(1).left};
 }
-constexpr Geometry kCurtainsAtRest{15, 9000, 375, 11640, -15, 0};
+constexpr Curtains kAtRest{15, 9000, 375, 11640};
 
-// Through a door or passage: the hero keeps its map position in the new area, next to
-// the counterpart it must never land on, and the curtains are back at rest.
-void expectArrival(Player& p, int area, int position, int counterpart) {
-    EXPECT_EQ(p->intLieu, area);
-    EXPECT_EQ(heroPosition(p.game()), position);
-    EXPECT_FALSE(changesScene(tileAt(p.game(), position)));
-    EXPECT_TRUE(changesScene(tileAt(p.game(), counterpart)));
-    const int apart = std::abs(counterpart - position);
-    EXPECT_TRUE(apart == 1 || apart == 49) << position << " and " << counterpart;
-    EXPECT_EQ(curtains(p.game()), kCurtainsAtRest);
-    EXPECT_EQ(p->varPas, 1);
-}
-
-void reload(Player& p, void (FrmIntro::*load)()) {
-    (p.game().*load)();
-    p->procLoadMap();
+void expectHeroDrawnInItsCell(Player& p, int drift) {
+    EXPECT_EQ(
+        (std::array{p->imgHaut.left, p->imgHaut.top}),
+        (std::array{195 + (p->intColonne - 1) * 1285 + 10, (p->intLigne - 1) * 1285 + drift}));
+    EXPECT_EQ((std::array{p->imgDroit.left, p->imgDroit.top}),
+              (std::array{p->imgHaut.left, p->imgHaut.top}));
 }
 } // namespace
 
@@ -36,140 +25,92 @@ TEST(SceneChange, CurtainsCloseSwitchTheAreaAndOpenWhileKeysWait) {
     p.press(Key::Up);
     p.ticks(p->tmrI, 1);
     EXPECT_FALSE(p->tmrI.enabled());
-    EXPECT_TRUE(p->tmrChangeLieu.enabled());
-    EXPECT_EQ(p->varPas, 2);
     const int heroTop = p->imgHaut.top;
-    const int16 dirY = p->intDirY;
     std::vector<int> heights;
     for (int i = 0; i < 8; ++i) {
-        p.press({Key::Left, Key::Right, Key::Down, Key::Space, Key::M, Key::R, Key::V, Key::B,
-                 Key::Esc});
+        p.press({Key::Left, Key::Right, Key::Down, Key::Space, Key::M, Key::R, Key::Esc});
         EXPECT_FALSE(p->tmrFermer9.enabled() || p->fraAide.visible || p->tmrI.enabled());
-        EXPECT_EQ(p->intDirY, dirY);
+        EXPECT_EQ(p->intDirY, -1);
         EXPECT_EQ(p->intLieu, i < 4 ? 0 : 1) << "the area changes behind closed curtains";
         p.ticks(i < 4 ? p->tmrChangeLieu : p->tmrChangeLieu2, 1);
         heights.push_back(p->fraLieu.height);
+        if (i == 3) {
+            EXPECT_EQ(curtains(p.game()), (Curtains{5155, 3860, 6375, 5640}));
+        }
     }
     EXPECT_EQ(heights, (std::vector{1300, 2585, 3870, 5155, 3870, 2585, 1300, 15}));
-    EXPECT_EQ(curtains(p.game()), kCurtainsAtRest);
-    EXPECT_EQ(p->intLieu, 1);
+    EXPECT_EQ(curtains(p.game()), kAtRest);
     EXPECT_EQ(p->imgHaut.top, heroTop);
     // The step finishes on the other side.
-    EXPECT_TRUE(p->tmrI.enabled());
     p.ticks(p->tmrI, 4);
     EXPECT_FALSE(p->tmrI.enabled());
     EXPECT_EQ(p->imgHaut.top, heroTop - 4 * 257);
 }
 
+// Through a door or passage the hero keeps its map position in the new area, beside the
+// counterpart it must never land on, and the curtains are back at rest.
 TEST(SceneChange, EveryDoorAndThePassageLeadBothWays) {
     Player p;
     startWalking(p);
-    // The door "p" is locked until the blue key opens it, and the first house door can
-    // only be reached through the hallway behind it: open it first.
+    // The locked door "p" hides the way to the first house door: open it first.
     const int lockedDoor = 10 * 49 + 13;
     walkTo(p, {0, lockedDoor + 49});
-    p->varPorteForet = 1;
-    reload(p, &FrmIntro::procLoadForêt);
+    p->varPorteForet = p->varPorteGrotte = 1;
+    loadArea(p.game(), 0);
+    struct Way {
+        int area, door, beyond, counterpart;
+    };
+    std::vector<Way> ways;
     for (int door :
-         {5 * 49 + 25, 5 * 49 + 30, lockedDoor, 16 * 49 + 34, 19 * 49 + 12, 19 * 49 + 41}) {
-        enter(p, {0, door});
-        expectArrival(p, 1, door, door + 49);
-        enter(p, {1, door + 49});
-        expectArrival(p, 0, door + 49, door);
-    }
-    const int forestPassage = 3 * 49 + 41, cavePassage = forestPassage + 1;
-    enter(p, {0, forestPassage});
-    expectArrival(p, 2, forestPassage, cavePassage);
-    // The cave door is locked until the gold key has opened it.
-    const int caveDoor = 18 * 49 + 17, roomDoor = caveDoor + 49;
-    p->varPorteGrotte = 1;
-    reload(p, &FrmIntro::procLoadGrotte);
-    enter(p, {2, caveDoor});
-    expectArrival(p, 3, caveDoor, roomDoor);
-    enter(p, {3, roomDoor});
-    expectArrival(p, 2, roomDoor, caveDoor);
-    enter(p, {2, cavePassage});
-    expectArrival(p, 0, cavePassage, forestPassage);
-}
-
-namespace {
-// A pair of neighbouring open tiles on both sides of a screen edge, reachable from the hero.
-struct Crossing {
-    int16 arrow, back;
-    int offsetChange;
-};
-
-int viewRowOf(int position) {
-    return (position - 1) / 49 % 7 + 1;
-}
-int viewColumnOf(int position) {
-    return ((position - 1) % 49 + 8) % 9 + 1; // map column 2 is view column 1
-}
-
-bool crossesEdge(int from, Crossing c) {
-    switch (c.arrow) {
-    case Key::Up:
-        return viewRowOf(from) == 1;
-    case Key::Down:
-        return viewRowOf(from) == 7;
-    case Key::Left:
-        return viewColumnOf(from) == 1;
-    default:
-        return viewColumnOf(from) == 9;
+         {5 * 49 + 25, 5 * 49 + 30, lockedDoor, 16 * 49 + 34, 19 * 49 + 12, 19 * 49 + 41})
+        ways.insert(ways.end(), {{0, door, 1, door + 49}, {1, door + 49, 0, door}});
+    const int passage = 3 * 49 + 41, caveDoor = 18 * 49 + 17;
+    ways.insert(ways.end(), {{0, passage, 2, passage + 1},
+                             {2, caveDoor, 3, caveDoor + 49},
+                             {3, caveDoor + 49, 2, caveDoor},
+                             {2, passage + 1, 0, passage}});
+    for (const Way& way : ways) {
+        enter(p, {way.area, way.door});
+        EXPECT_EQ(heroPlace(p.game()), (Place{way.beyond, way.door}));
+        EXPECT_FALSE(changesScene(tileAt(p.game(), way.door)));
+        EXPECT_TRUE(changesScene(tileAt(p.game(), way.counterpart)));
+        EXPECT_EQ(curtains(p.game()), kAtRest);
     }
 }
-
-int findCrossing(const GameState& s, int hero, Crossing c, int delta) {
-    for (int from = 1; from <= static_cast<int>(s.strMap.size()); ++from) {
-        const char here = tileAt(s, from), there = tileAt(s, from + delta);
-        if (blocksStep(here) || blocksStep(there) || changesScene(here) || changesScene(there) ||
-            there == kNoTile || !crossesEdge(from, c))
-            continue;
-        if (from == hero || !route(s, {s.intLieu, hero}, {s.intLieu, from}).empty()) return from;
-    }
-    return 0;
-}
-
-void expectHeroDrawnInItsCell(Player& p, int drift) {
-    EXPECT_EQ(p->imgHaut.left, 195 + (p->intColonne - 1) * 1285 + 10);
-    EXPECT_EQ(p->imgHaut.top, (p->intLigne - 1) * 1285 + drift);
-    EXPECT_EQ((std::array{p->imgDroit.left, p->imgDroit.top}),
-              (std::array{p->imgHaut.left, p->imgHaut.top}));
-}
-} // namespace
 
 TEST(SceneChange, TheViewFlipsAcrossEachEdgeAndBack) {
+    auto at = [](int row, int column) { return (row - 1) * 49 + column; };
+    struct Crossing {
+        int from;
+        int16 arrow, back;
+        int delta, offsetChange;
+        int16 row, column;
+        Picture FrmIntro::*facing;
+    };
+    const Crossing crossings[] = {
+        {at(12, 10), Key::Right, Key::Left, 1, 9, 5, 1, &FrmIntro::imgDroit},
+        {at(12, 11), Key::Left, Key::Right, -1, -9, 5, 9, &FrmIntro::imgGauche},
+        {at(7, 6), Key::Down, Key::Up, 49, 343, 1, 5, &FrmIntro::imgBas},
+        {at(8, 6), Key::Up, Key::Down, -49, -343, 7, 5, &FrmIntro::imgHaut},
+    };
     Player p;
     startWalking(p);
-    for (Crossing c : {Crossing{Key::Right, Key::Left, 9}, Crossing{Key::Down, Key::Up, 343},
-                       Crossing{Key::Left, Key::Right, -9}, Crossing{Key::Up, Key::Down, -343}}) {
-        const int delta = c.arrow == Key::Right  ? 1
-                          : c.arrow == Key::Left ? -1
-                          : c.arrow == Key::Down ? 49
-                                                 : -49;
-        const int from = findCrossing(p.game(), heroPosition(p.game()), c, delta);
-        ASSERT_NE(from, 0) << "no edge to cross with arrow " << c.arrow;
-        walkTo(p, {0, from});
-        const int drift = p->imgHaut.top - (p->intLigne - 1) * 1285;
+    for (const Crossing& c : crossings) {
+        walkTo(p, {0, c.from});
         const int offset = p->intMapOffset;
         const std::array cell{p->intLigne, p->intColonne};
-        expectHeroDrawnInItsCell(p, drift);
-
+        // Seven rows are 8995 twips and the hero moves 9000: 5 twips of drift per flip.
+        const int drift = p->imgHaut.top - (p->intLigne - 1) * 1285;
         step(p, c.arrow);
         EXPECT_EQ(p->intMapOffset, offset + c.offsetChange);
-        EXPECT_EQ(heroPosition(p.game()), from + delta);
-        const std::array wrapped{delta == 49    ? int16{1}
-                                 : delta == -49 ? int16{7}
-                                                : cell[0],
-                                 delta == 1    ? int16{1}
-                                 : delta == -1 ? int16{9}
-                                               : cell[1]};
-        EXPECT_EQ((std::array{p->intLigne, p->intColonne}), wrapped);
-        // Seven rows are 8995 twips and the hero moves 9000: 5 twips of drift per flip.
-        const int newDrift = drift + (delta == 49 ? -5 : delta == -49 ? 5 : 0);
-        expectHeroDrawnInItsCell(p, newDrift);
-        EXPECT_EQ(curtains(p.game()), kCurtainsAtRest);
-
+        EXPECT_EQ(heroPosition(p.game()), c.from + c.delta);
+        EXPECT_EQ((std::array{p->intLigne, p->intColonne}), (std::array{c.row, c.column}));
+        expectHeroDrawnInItsCell(p, drift - 5 * (c.delta / 49));
+        for (Picture FrmIntro::*hero :
+             {&FrmIntro::imgHaut, &FrmIntro::imgBas, &FrmIntro::imgGauche, &FrmIntro::imgDroit})
+            EXPECT_EQ((p.game().*hero).visible, hero == c.facing);
+        EXPECT_TRUE(p->imgSprite(1).visible && p->imgSprite(63).visible);
+        EXPECT_EQ(curtains(p.game()), kAtRest);
         step(p, c.back);
         EXPECT_EQ(p->intMapOffset, offset);
         EXPECT_EQ((std::array{p->intLigne, p->intColonne}), cell);
