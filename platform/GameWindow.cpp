@@ -42,8 +42,6 @@ GameWindow::GameWindow() {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) fail("SDL_Init");
     if (TTF_Init() != 0) fail("TTF_Init");
     IMG_Init(0);
-    // Without gamepads the keyboard still plays, so a failure here is no reason to stop.
-    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     gamepad_ = std::make_unique<Gamepad>();
     const double scale = openingScale();
     window_ = SDL_CreateWindow("Form1", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -75,6 +73,11 @@ Micros GameWindow::now() const {
 
 int GameWindow::run(FrmIntro& game) {
     if (trace_) trace_->watchTimers(game);
+    present(game);
+    // Pads are looked for once the window shows: the search takes time the player would
+    // otherwise spend before a blank window. Pads already plugged in are announced then,
+    // and without any the keyboard still plays, so a failure is no reason to stop.
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     while (!game.ended()) {
         game.timers.fireDue(now());
         if (auto key = gamepad_->repeatDue(now())) press(*key, game);
