@@ -71,9 +71,16 @@ inline std::string areaMap(const GameState& flags, int area) {
 
 // Loads an area's map by its number, as the scene change does.
 inline void loadArea(FrmIntro& w, int area) {
-    constexpr void (FrmIntro::*loaders[])() = {&FrmIntro::procLoadForêt, &FrmIntro::procLoadCouloir,
-                                               &FrmIntro::procLoadGrotte, &FrmIntro::procLoadSalle};
-    (w.*loaders[area])();
+    switch (area) {
+    case 0:
+        return w.procLoadForêt();
+    case 1:
+        return w.procLoadCouloir();
+    case 2:
+        return w.procLoadGrotte();
+    default:
+        return w.procLoadSalle();
+    }
 }
 
 // The area a door "P" or the passage "G" leads to; the position stays the same.
