@@ -53,8 +53,6 @@ Renderer::Renderer(SDL_Renderer* renderer) : renderer_(renderer) {
     font_ = TTF_OpenFontRW(fontData_, 0, kFontPixels);
     if (!font_) throw std::runtime_error(TTF_GetError());
     fontPixels_ = kFontPixels;
-    for (Art art : allArt())
-        art_[static_cast<int>(art)] = loadArt(art);
 }
 
 Renderer::~Renderer() {
@@ -122,7 +120,7 @@ void Renderer::picture(const DrawItem& item, const Viewport& view) {
 // Scaling while copying is what costs most in the software renderer, so each picture
 // is scaled once per size it is shown at and then only copied.
 SDL_Texture* Renderer::sizedArt(Art art, int w, int h) {
-    SDL_Surface* source = art_[static_cast<int>(art)];
+    SDL_Surface* source = decodedArt(art);
     if (!source || w <= 0 || h <= 0) return nullptr;
     const std::uint64_t key =
         std::uint64_t(art) << 48 | std::uint64_t(std::uint32_t(w)) << 24 | std::uint32_t(h);
@@ -137,6 +135,17 @@ SDL_Texture* Renderer::sizedArt(Art art, int w, int h) {
         SDL_FreeSurface(scaled);
     }
     return sized_[key] = texture;
+}
+
+// Pictures are decoded when first shown rather than all at start, where the time would
+// hold back the first frame.
+SDL_Surface* Renderer::decodedArt(Art art) {
+    const int i = static_cast<int>(art);
+    if (!decoded_[i]) {
+        art_[i] = loadArt(art);
+        decoded_[i] = true;
+    }
+    return art_[i];
 }
 
 void Renderer::forgetSizedArt() {

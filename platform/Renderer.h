@@ -46,6 +46,7 @@ class Renderer {
     void useFontSize(int pixels);
     SDL_Texture* lineTexture(const std::string& line);
     void clipTo(const TwipRect& clip, const Viewport& view);
+    SDL_Surface* decodedArt(Art art);
     SDL_Texture* sizedArt(Art art, int w, int h);
     void forgetSizedArt();
 
@@ -54,6 +55,7 @@ class Renderer {
     TTF_Font* font_ = nullptr;
     int fontPixels_ = 0;
     std::array<SDL_Surface*, static_cast<int>(Art::Count)> art_{};
+    std::array<bool, static_cast<int>(Art::Count)> decoded_{};
     std::unordered_map<std::uint64_t, SDL_Texture*> sized_; // by picture and size
     std::unordered_map<std::string, SDL_Texture*> lines_;
     std::unordered_map<std::string, std::vector<std::string>> wrapped_;
