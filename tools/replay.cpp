@@ -3,7 +3,7 @@
 //   epee_replay --trace FILE       every event with the state it leads to
 //   epee_replay --update FILE...   writes each digest beside its replay (FILE.digest)
 //   epee_replay --seeds DIR FILE...  also writes each replay as fuzzer bytes into DIR
-//   epee_replay --timing FILE...  how long each handler took: calls, mean, slowest
+//   epee_replay --timing FILE...  how long each handler takes: calls, mean, slowest
 // Exits 1 when a replay cannot be read or breaks a rule of the game.
 #include "shell/Replay.h"
 #include "shell/GameRecord.h"
@@ -68,22 +68,6 @@ bool play(const std::filesystem::path& file, const Options& options) {
             << session.digest() << '\n';
     return sound;
 }
-struct Cost {
-    std::vector<double> us;
-    void add(double took) { us.push_back(took); }
-    double mean() const {
-        double total = 0;
-        for (double u : us)
-            total += u;
-        return total / double(us.size());
-    }
-    // The time that this share of the calls stays within.
-    double within(double share) {
-        std::sort(us.begin(), us.end());
-        return us[std::min(us.size() - 1, std::size_t(share * double(us.size())))];
-    }
-};
-
 template <class F> double microseconds(F&& f) {
     const auto start = std::chrono::steady_clock::now();
     f();
@@ -91,15 +75,17 @@ template <class F> double microseconds(F&& f) {
         .count();
 }
 
-// Times every tick and key handler of the replays, on the game alone (no rule checks).
-bool timeHandlers(const std::vector<std::filesystem::path>& files) {
-    std::map<std::string, Cost> costs;
+// Every handler call of the replays in the order played, each with how long it took.
+using Calls = std::map<std::string, std::vector<double>>;
+
+Calls timeOnce(const std::vector<std::filesystem::path>& files) {
+    Calls calls;
     for (const auto& file : files) {
         std::ifstream in(file);
         FrmIntro game;
         game.Form_Load();
         aroundEachTick(game, [&](std::string_view timer, const std::function<void()>& tick) {
-            costs[std::string(timer)].add(microseconds(tick));
+            calls[std::string(timer)].push_back(microseconds(tick));
         });
         for (const ReplayEvent& event : parseReplay(in)) {
             game.timers.advance(std::max<Micros>(0, event.ms * 1000 - game.timers.now()));
@@ -107,13 +93,43 @@ bool timeHandlers(const std::vector<std::filesystem::path>& files) {
             const std::string name = "key " +
                                      formatEvent(event).substr(formatEvent(event).find(' ') + 1) +
                                      " (mode " + std::to_string(game.intMode) + ")";
-            costs[name].add(microseconds([&] { game.Form_KeyDown(event.key); }));
+            calls[name].push_back(microseconds([&] { game.Form_KeyDown(event.key); }));
         }
     }
-    std::printf("%-26s %8s %9s %9s %11s\n", "handler", "calls", "mean us", "99% us", "slowest us");
-    for (auto& [name, cost] : costs)
-        std::printf("%-26s %8zu %9.3f %9.3f %11.3f\n", name.c_str(), cost.us.size(), cost.mean(),
-                    cost.within(0.99), cost.within(1.0));
+    return calls;
+}
+
+// The time that this share of the calls stays within.
+double within(std::vector<double> us, double share) {
+    std::sort(us.begin(), us.end());
+    return us[std::min(us.size() - 1, std::size_t(share * double(us.size())))];
+}
+
+// Times every tick and key handler of the replays, on the game alone (no rule checks).
+// The games are played several times and each call keeps its best time: what is left is
+// the handler's own cost, without the moments the system took the processor away. The
+// first play's slowest call is printed too: code run for the first time in the process
+// waits for the system to map it in.
+bool timeHandlers(const std::vector<std::filesystem::path>& files) {
+    constexpr int kPlays = 5;
+    const Calls first = timeOnce(files);
+    Calls best = first;
+    for (int play = 1; play < kPlays; ++play) {
+        const Calls again = timeOnce(files);
+        for (auto& [name, us] : best)
+            for (std::size_t i = 0; i < us.size(); ++i)
+                us[i] = std::min(us[i], again.at(name)[i]);
+    }
+    std::printf("%-26s %8s %9s %9s %11s %11s\n", "handler", "calls", "mean us", "99% us",
+                "slowest us", "first play");
+    for (const auto& [name, us] : best) {
+        double total = 0;
+        for (double u : us)
+            total += u;
+        std::printf("%-26s %8zu %9.3f %9.3f %11.3f %11.3f\n", name.c_str(), us.size(),
+                    total / double(us.size()), within(us, 0.99), within(us, 1.0),
+                    within(first.at(name), 1.0));
+    }
     return true;
 }
 } // namespace
