@@ -13,18 +13,16 @@ std::string changeAt(int position, char tile) {
 } // namespace
 
 TEST(Maps, EachAreaHasItsLengthColourAndOnlyCharactersOfTheLegend) {
-    const std::pair<std::size_t, Color> areas[] = {{1470, RGB(0, 200, 0)},
-                                                   {1225, RGB(0, 0, 0)},
-                                                   {1176, RGB(50, 30, 0)},
-                                                   {1567, RGB(25, 0, 40)}};
+    const std::size_t lengths[] = {1470, 1225, 1176, 1567};
+    const Color colours[] = {RGB(0, 200, 0), RGB(0, 0, 0), RGB(50, 30, 0), RGB(25, 0, 40)};
     FrmIntro w;
     for (int16 set : {0, 1})
         for (int area = 0; area < 4; ++area) {
             for (auto flag : kQuestFlags)
                 w.*flag = set;
             loadArea(w, area);
-            EXPECT_EQ(w.strMap.size(), areas[area].first);
-            EXPECT_EQ(w.backColor, areas[area].second);
+            EXPECT_EQ(w.strMap.size(), lengths[area]);
+            EXPECT_EQ(w.backColor, colours[area]);
             for (char c : w.strMap)
                 EXPECT_NE(tileTemplate(w, c), nullptr) << c << " in area " << area;
         }
@@ -33,14 +31,8 @@ TEST(Maps, EachAreaHasItsLengthColourAndOnlyCharactersOfTheLegend) {
 
 // Flags tested for 0 take their other tiles for any other value; flags tested for 1 only for 1.
 TEST(Maps, EachFlagChangesItsOwnTilesOnly) {
-    struct Row {
-        int area;
-        int16 GameState::*flag;
-        bool testedForZero;
-        std::string changes;
-    };
     const int room = -1; // the room's first row is one tile short
-    const Row rows[] = {
+    const std::tuple<int, int16 GameState::*, bool, std::string> rows[] = {
         {0, &GameState::varCoffre7, true, changeAt(at(5, 39), 'C')},
         {0, &GameState::varSceau, true, changeAt(at(10, 25), 'a')},
         {0, &GameState::varPorteForet, true, changeAt(at(11, 13), 'P')},
@@ -54,19 +46,19 @@ TEST(Maps, EachFlagChangesItsOwnTilesOnly) {
          changeAt(at(8, 18) + room, 'i') + changeAt(at(9, 18) + room, 'i') +
              changeAt(at(10, 18) + room, 'i') + changeAt(at(13, 18) + room, 'X')},
     };
-    for (const Row& row : rows)
+    for (const auto& [area, flag, testedForZero, changes] : rows)
         for (int16 value : {1, 2}) {
             FrmIntro w;
-            loadArea(w, row.area);
+            loadArea(w, area);
             const std::string unset = w.strMap;
-            w.*row.flag = value;
-            loadArea(w, row.area);
+            w.*flag = value;
+            loadArea(w, area);
             ASSERT_EQ(w.strMap.size(), unset.size());
             std::string changed;
             for (std::size_t i = 0; i < unset.size(); ++i)
                 if (w.strMap[i] != unset[i])
                     changed += changeAt(static_cast<int>(i) + 1, w.strMap[i]);
-            EXPECT_EQ(changed, value == 1 || row.testedForZero ? row.changes : "")
-                << "area " << row.area << ", value " << value;
+            EXPECT_EQ(changed, value == 1 || testedForZero ? changes : "")
+                << "area " << area << ", value " << value;
         }
 }
