@@ -6,22 +6,23 @@
 TEST(Interactions, APressShowsTheNextHidesAndNeitherActsDuringTheMenuOrAStep) {
     Player p;
     faceTile(p, 'V');
+    p->fraAide.visible = true;
+    p.press(Key::Space);
+    p->fraAide.visible = false;
+    p->tmrI.setEnabled(true);
+    p.press(Key::Enter);
+    EXPECT_FALSE(p->lblMessage.visible);
+    p->tmrI.setEnabled(false);
     p.press(Key::Enter);
     EXPECT_TRUE(p->lblMessage.visible && p->lblFont.visible);
     EXPECT_EQ(p->lblMessage.caption, "Hero  : Un passage secret!!");
     p.press(Key::Enter);
     EXPECT_FALSE(p->lblMessage.visible || p->lblFont.visible);
-    p->fraAide.visible = true;
-    p.press({Key::Space, Key::Enter});
-    EXPECT_FALSE(p->lblMessage.visible);
-    p->fraAide.visible = false;
-    p->tmrI.setEnabled(true);
-    p.press({Key::Space, Key::Enter});
-    EXPECT_FALSE(p->lblMessage.visible);
 }
 
 TEST(Interactions, LockedMissingOrUsedUpThingsSpeakAndChangeNothing) {
     const std::string chest = "Hero  : Le coffre est vérouillé. Je n'ai pas la clé.";
+    const std::string strange = chest + " En plus, il est bizzare.";
     const std::string door = "Hero  : La porte est barrée. Il me faut une clé pour l'ouvrir.";
     const std::string orb = "Hero  : C'est ici que l'on place l'orbe légendaire.";
     const std::string water = "Hero  : C'est la place idéale pour rammasser de l'eau. Seulement, "
@@ -31,16 +32,10 @@ TEST(Interactions, LockedMissingOrUsedUpThingsSpeakAndChangeNothing) {
     const Flags none, all = allBut(nullptr), bucket{&GameState::varSceau},
                       filled{&GameState::varSceau, &GameState::varEau},
                       orbSet{&GameState::varCoffre8, &GameState::varOrbePlacee};
-    struct Row {
-        char tile;
-        int16 lieu;
-        Flags held;
-        std::string said;
-    };
-    const Row rows[] = {
+    const std::tuple<char, int16, Flags, std::string> rows[] = {
         {'5', 0, allBut(&GameState::varCleMage), chest},
         {'6', 0, allBut(&GameState::varCoffre5), chest},
-        {'8', 0, allBut(&GameState::varCoffre6), chest + " En plus, il est bizzare."},
+        {'8', 0, allBut(&GameState::varCoffre6), strange},
         {'p', 0, allBut(&GameState::varCoffre4), door},
         {'9', 0, allBut(&GameState::varCoffre7), door},
         {'P', 1, none, ""},
@@ -53,22 +48,18 @@ TEST(Interactions, LockedMissingOrUsedUpThingsSpeakAndChangeNothing) {
         {'O', 0, none, orb},
         {'O', 0, orbSet, orb},
         {'X', 0, all, ""},
-        {'g', 0, none, ""},
-    };
-    for (const Row& row : rows) {
+        {'g', 0, none, ""}};
+    for (const auto& [tile, lieu, held, said] : rows) {
         Player p;
-        faceTile(p, row.tile);
-        p->intLieu = row.lieu;
-        hold(p.game(), row.held);
-        std::vector<int16> before, after;
-        for (auto flag : kQuestFlags)
-            before.push_back(p.game().*flag);
-        EXPECT_EQ(messageAfterSpace(p), row.said) << row.tile;
+        faceTile(p, tile);
+        p->intLieu = lieu;
+        hold(p.game(), held);
+        const GameState before = p.game();
+        EXPECT_EQ(messageAfterSpace(p), said) << tile;
         p.press(Key::Space);
         EXPECT_FALSE(p->lblMessage.visible);
         for (auto flag : kQuestFlags)
-            after.push_back(p.game().*flag);
-        EXPECT_EQ(after, before) << row.tile;
+            EXPECT_EQ(p.game().*flag, before.*flag) << tile;
     }
 }
 
@@ -80,9 +71,9 @@ TEST(Interactions, NothingComesBackOnTheScreenDuringTheQuitFade) {
     p.press({Key::M, Key::Esc, Key::Space, Key::Right});
     p.ticks(p->tmrFermer9, 3);
     for (const DrawItem& item : p.screen()) {
-        const bool inPlayArea = item.box.right() > kPlayArea.left &&
-                                item.box.left < kPlayArea.right() && item.box.bottom() > 0 &&
-                                item.box.top < kPlayArea.bottom();
+        const TwipRect& box = item.box;
+        const bool inPlayArea = box.right() > kPlayArea.left && box.left < kPlayArea.right() &&
+                                box.bottom() > 0 && box.top < kPlayArea.bottom();
         EXPECT_FALSE(inPlayArea && item.kind != DrawItem::Kind::Fill)
             << item.text << " art " << static_cast<int>(item.art);
     }
