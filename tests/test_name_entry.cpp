@@ -25,22 +25,19 @@ bool inside(const TwipRect& r, const TwipRect& area) {
            r.bottom() <= area.bottom();
 }
 
-// The selection box's outer frame, in fraNom's coordinates.
-TwipRect boxFrame(FrmIntro& f) {
-    const Label &left = f.lblNom(9), &top = f.lblNom(10), &bottom = f.lblNom(11),
-                &right = f.lblNom(12);
-    return {left.left, top.top, right.left + right.width - left.left,
-            bottom.top + bottom.height - top.top};
+// The selection box's outer frame and the interior its four sides leave, in fraNom's
+// coordinates.
+std::pair<TwipRect, TwipRect> box(FrmIntro& f) {
+    const Label &l = f.lblNom(9), &t = f.lblNom(10), &b = f.lblNom(11), &r = f.lblNom(12);
+    return {
+        {l.left, t.top, r.left + r.width - l.left, b.top + b.height - t.top},
+        {l.left + l.width, t.top + t.height, r.left - l.left - l.width, b.top - t.top - t.height}};
 }
 
 // The grid text that shows inside the selection box.
 std::string selected(FrmIntro& f) {
-    const Label &left = f.lblNom(9), &top = f.lblNom(10), &bottom = f.lblNom(11),
-                &right = f.lblNom(12);
-    const TwipRect interior{left.left + left.width, top.top + top.height,
-                            right.left - left.left - left.width, bottom.top - top.top - top.height};
     for (const CellText& c : f.lblNom(7).cells)
-        if (inside({c.left, c.top, c.width, c.height}, interior)) return c.text;
+        if (inside({c.left, c.top, c.width, c.height}, box(f).second)) return c.text;
     return "(none)";
 }
 
@@ -53,14 +50,9 @@ std::string shownName(FrmIntro& f) {
     }
     return name;
 }
-
-// Picks "FIN", the grid's last cell, from the first one.
-void pressFin(Player& p) {
-    p.press({Key::Up, Key::Left, Key::Space});
-}
 } // namespace
 
-TEST(NameEntry, FadesInFromBlackAndOnlyThenTakesKeys) {
+TEST(NameEntry, FadesInFromBlackOnlyThenTakesKeysAndArrowsWrapAroundTheGrid) {
     Player p;
     reachPrompt(p);
     p.press(Key::Space);
@@ -69,27 +61,23 @@ TEST(NameEntry, FadesInFromBlackAndOnlyThenTakesKeys) {
         EXPECT_TRUE(p->lblNom(i).visible) << "lblNom " << i;
     auto seen = [&] { return levels(p.game()); };
     expectSteps(p, p->tmrLblNom, seen, {{1, {0, 0}}, {2, {20, 20}}});
-    p.press({Key::Right, Key::Space, Key::Esc});
+    p.press({Key::Right, Key::Space});
     EXPECT_EQ(selected(p.game()), "A");
     EXPECT_EQ(shownName(p.game()), "[H]ero _");
-    EXPECT_FALSE(p->tmrLblNom3.enabled());
     // The letters stop at 180 while the rest goes on to 240.
     expectSteps(p, p->tmrLblNom, seen, {{8, {180, 180}}, {11, {240, 180}}});
     EXPECT_FALSE(p->tmrLblNom.enabled());
     EXPECT_EQ(p->intMode, 1);
-    p.press(Key::Right);
-    EXPECT_EQ(selected(p.game()), "B");
-}
-
-TEST(NameEntry, ArrowsWrapAroundTheGridAndOtherKeysChangeNothing) {
-    Player p;
-    reachNameEntry(p);
-    const int16 keys[] = {Key::Left, Key::Right, Key::Up,   Key::Down,
-                          Key::Down, Key::Down,  Key::Left, Key::Right};
-    const std::string cells = "KAsALWgW";
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        p.press(keys[i]);
-        EXPECT_EQ(selected(p.game()), cells.substr(i, 1)) << "move " << i;
+    for (auto [key, cell] : {std::pair{Key::Left, "K"},
+                             {Key::Right, "A"},
+                             {Key::Up, "s"},
+                             {Key::Down, "A"},
+                             {Key::Down, "L"},
+                             {Key::Down, "W"},
+                             {Key::Left, "g"},
+                             {Key::Right, "W"}}) {
+        p.press(key);
+        EXPECT_EQ(selected(p.game()), cell) << "after key " << key;
     }
     auto before = p.screen();
     p.press({Key::Other, Key::M, Key::Enter, Key::B});
@@ -100,39 +88,35 @@ TEST(NameEntry, EveryCellShowsItsTextInsideTheBoxThatSelectsIt) {
     const std::string grid = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz- ";
     Player p;
     reachNameEntry(p);
-    const TwipRect panel{0, 0, p->fraNom.width, p->fraNom.height};
-    ASSERT_EQ(p->lblNom(7).cells.size(), 55u);
-    for (std::size_t i = 0; i < 55; ++i) {
-        EXPECT_TRUE(inside(boxFrame(p.game()), panel)) << "cell " << i;
-        EXPECT_EQ(selected(p.game()), i == 54 ? "FIN" : grid.substr(i, 1)) << "cell " << i;
-        p.press(Key::Right);
-        if (i % 11 == 10) p.press(Key::Down);
-    }
     const Label& cells = p->lblNom(7);
-    for (const CellText& c : cells.cells)
+    ASSERT_EQ(cells.cells.size(), 55u);
+    for (std::size_t i = 0; i < 55; ++i) {
+        EXPECT_TRUE(inside(box(p.game()).first, {0, 0, p->fraNom.width, p->fraNom.height})) << i;
+        EXPECT_EQ(selected(p.game()), i == 54 ? "FIN" : grid.substr(i, 1)) << "cell " << i;
+        const CellText& c = cells.cells[i];
         EXPECT_TRUE(inside({c.left, c.top, c.width, c.height},
                            {cells.left, cells.top, cells.width, cells.height}))
             << c.text;
+        p.press(Key::Right);
+        if (i % 11 == 10) p.press(Key::Down);
+    }
     // The last cell reaches the panel's far corner but stays inside it.
     p.press({Key::Up, Key::Left});
-    EXPECT_EQ(boxFrame(p.game()), (TwipRect{9170, 2000, 735, 735}));
+    EXPECT_EQ(box(p.game()).first, (TwipRect{9170, 2000, 735, 735}));
 }
 
 TEST(NameEntry, SpaceWritesIntoTheSlotsInTurnAndTheSeventhLetterGoesBackToTheFirst) {
     Player p;
     reachNameEntry(p);
-    const std::pair<std::vector<int16>, const char*> writes[] = {
-        {{Key::Space}, "A[e]ro _"},
-        {{Key::Right, Key::Space, Key::Right, Key::Space, Key::Right, Key::Space, Key::Right,
-          Key::Space, Key::Right, Key::Space},
-         "[A]BCDEF"},
-        {{Key::Right, Key::Space}, "G[B]CDEF"},
-        {{Key::Up, Key::Right, Key::Right, Key::Right, Key::Space}, "G [C]DEF"}}; // the blank cell
-    for (const auto& [keys, name] : writes) {
-        for (int16 key : keys)
-            p.press(key);
-        EXPECT_EQ(shownName(p.game()), name);
-    }
+    p.press(Key::Space);
+    EXPECT_EQ(shownName(p.game()), "A[e]ro _");
+    for (int i = 0; i < 5; ++i)
+        p.press({Key::Right, Key::Space});
+    EXPECT_EQ(shownName(p.game()), "[A]BCDEF");
+    p.press({Key::Right, Key::Space});
+    EXPECT_EQ(shownName(p.game()), "G[B]CDEF");
+    p.press({Key::Up, Key::Right, Key::Right, Key::Right, Key::Space}); // the blank cell
+    EXPECT_EQ(shownName(p.game()), "G [C]DEF");
     p.press({Key::Right, Key::Space}); // "FIN"; letters written during the fade-out still count
     p.ticks(p->tmrLblNom2, 2);
     p.press({Key::Right, Key::Space, Key::Right, Key::Right, Key::Right, Key::Space});
@@ -140,44 +124,38 @@ TEST(NameEntry, SpaceWritesIntoTheSlotsInTurnAndTheSeventhLetterGoesBackToTheFir
     EXPECT_EQ(p->strNom, "G svEF");
 }
 
-TEST(NameEntry, FinAtOnceFadesOutIntoTheGameWithTheDefaultName) {
+// "FIN" fades into the game with the name as it stands, Esc to the end; during either
+// fade Esc is ignored while the grid still acts, even on "FIN".
+TEST(NameEntry, FinFadesOutIntoTheGameAndEscToTheEnd) {
+    for (bool fin : {true, false}) {
+        SCOPED_TRACE(fin ? "FIN" : "Esc");
+        Player p;
+        reachNameEntry(p);
+        if (fin)
+            p.press({Key::Up, Key::Left, Key::Space});
+        else
+            p.press(Key::Esc);
+        Timer& fade = fin ? p->tmrLblNom2 : p->tmrLblNom3;
+        auto seen = [&] { return levels(p.game()); };
+        expectSteps(p, fade, seen, {{1, {210, 180}}});
+        p.press({Key::Esc, Key::Down});
+        EXPECT_EQ(selected(p.game()), fin ? "K" : "L");
+        expectSteps(p, fade, seen, {{1, {160, 160}}, {4, {10, 10}}});
+        EXPECT_EQ(p->intMode, 1);
+        EXPECT_FALSE(p->ended());
+        expectSteps(p, fade, seen, {{1, {0, 0}}});
+        EXPECT_FALSE(fin && (p->tmrLblNom2.enabled() || p->tmrLblNom3.enabled()));
+        EXPECT_EQ(p->ended(), !fin);
+        EXPECT_EQ(p->intMode, fin ? 2 : 1);
+        EXPECT_EQ(p->tmrFermer2.enabled(), fin);
+        EXPECT_EQ(p->fraNom.visible, !fin);
+        EXPECT_EQ(p->strNom, fin ? "Hero  " : "");
+    }
     Player p;
     reachNameEntry(p);
-    pressFin(p);
-    auto seen = [&] { return levels(p.game()); };
-    expectSteps(p, p->tmrLblNom2, seen, {{1, {210, 180}}});
     p.press(Key::Esc);
-    expectSteps(p, p->tmrLblNom2, seen, {{1, {160, 160}}, {4, {10, 10}}});
-    EXPECT_EQ(p->intMode, 1);
-    expectSteps(p, p->tmrLblNom2, seen, {{1, {0, 0}}});
-    EXPECT_FALSE(p->tmrLblNom2.enabled() || p->tmrLblNom3.enabled() || p->ended());
-    EXPECT_EQ(p->strNom, "Hero  ");
-    EXPECT_EQ(p->intMode, 2);
-    EXPECT_TRUE(p->tmrFermer2.enabled());
-    EXPECT_FALSE(p->fraNom.visible);
-    for (int i = 0; i <= 13; ++i)
-        EXPECT_FALSE(p->lblNom(i).visible) << "lblNom " << i;
-}
-
-TEST(NameEntry, EscFadesOutToTheEndWhileTheGridStillActsEvenOnFin) {
-    Player p;
-    reachNameEntry(p);
-    p.press(Key::Esc);
-    auto seen = [&] { return levels(p.game()); };
-    expectSteps(p, p->tmrLblNom3, seen, {{1, {210, 180}}});
-    p.press(Key::Down);
-    EXPECT_EQ(selected(p.game()), "L");
-    expectSteps(p, p->tmrLblNom3, seen, {{4, {10, 10}}});
-    EXPECT_FALSE(p->ended());
-    expectSteps(p, p->tmrLblNom3, seen, {{1, {0, 0}}});
+    p.ticks(p->tmrLblNom3, 2);
+    p.press({Key::Up, Key::Left, Key::Space}); // "FIN"
+    p.ticksUntilStopped(p->tmrLblNom3);
     EXPECT_TRUE(p->ended());
-    EXPECT_FALSE(p->timers.nextDue().has_value());
-
-    Player fin;
-    reachNameEntry(fin);
-    fin.press(Key::Esc);
-    fin.ticks(fin->tmrLblNom3, 2);
-    pressFin(fin);
-    fin.ticksUntilStopped(fin->tmrLblNom3);
-    EXPECT_TRUE(fin->ended());
 }
