@@ -6,21 +6,17 @@
 #include <string_view>
 
 namespace {
-void moveBox(Player& p, int row, int column) {
-    while (p->intGrilleLigne != row)
-        p.press(p->intGrilleLigne < row ? Key::Down : Key::Up);
-    while (p->intGrilleColonne != column)
-        p.press(p->intGrilleColonne < column ? Key::Right : Key::Left);
-    p.press(Key::Space);
-}
-
+// Types the name on the grid, picks "FIN" and plays on into the game.
 void enterName(Player& p, std::string_view name) {
     reachNameEntry(p);
-    for (char letter : name) {
-        const int index = static_cast<int>(p->strLettres.find(letter));
-        moveBox(p, index / 11 + 1, index % 11 + 1);
+    for (std::size_t i = 0; i <= name.size(); ++i) {
+        const std::size_t cell = i < name.size() ? p->strLettres.find(name[i]) : 54; // "FIN"
+        while (p->intGrilleLigne != int(cell / 11 + 1))
+            p.press(Key::Down);
+        while (p->intGrilleColonne != int(cell % 11 + 1))
+            p.press(Key::Right);
+        p.press(Key::Space);
     }
-    moveBox(p, 5, 11); // "FIN"
     p.ticksUntilStopped(p->tmrLblNom2);
     p.ticksUntilStopped(p->tmrFermer2);
 }
@@ -41,14 +37,6 @@ void expectFacedCellDrawn(Player& p) {
               tileTemplate(p.game(), viewTile(p.game(), r, c))->picture);
 }
 
-// One find: where the hero stands, the arrow that turns him toward it (toward the
-// switch, which does not stop him, it takes a last step), the items then listed, what
-// he says and what he says on looking again. Captions from ":" on follow the name.
-struct Find {
-    int area, position;
-    int16 turn;
-    std::string listed, said, afterwards;
-};
 } // namespace
 
 TEST(Quest, APlayerWinsFromPowerOnWithKeysAlone) {
@@ -62,7 +50,10 @@ TEST(Quest, APlayerWinsFromPowerOnWithKeysAlone) {
     ASSERT_FALSE(p->lblMessage.visible);
 
     const std::string empty = ": Il n'y a plus rien dans le coffre.";
-    const Find quest[] = {
+    // One find: where the hero stands, the arrow that turns him toward it (toward the
+    // switch, which does not stop him, it takes a last step), the items then listed, what
+    // he says and what he says on looking again. Captions from ":" on follow the name.
+    const std::tuple<int, int, int16, std::string, std::string, std::string> quest[] = {
         {1, 923, Key::Up, "0", ": IL Y A UNE CLÉ BLEUE DANS LE COFFRE!!!", empty},
         {0, 552, Key::Up, "0", ": La clé bleu fonctionne dans la serrure.",
          ": La porte est débarrée. Je peux entrer!"},
@@ -86,15 +77,15 @@ TEST(Quest, APlayerWinsFromPowerOnWithKeysAlone) {
         {3, 654, Key::Up, "012345", ": Un passage s'est ouvert en haut!", ""},
     };
     auto caption = [&](const std::string& text) { return text[0] == ':' ? nom + text : text; };
-    for (const Find& find : quest) {
-        walkTo(p, {find.area, find.position});
-        step(p, find.turn);
-        EXPECT_EQ(messageAfterSpace(p), caption(find.said));
+    for (const auto& [area, position, turn, listed, said, afterwards] : quest) {
+        walkTo(p, {area, position});
+        step(p, turn);
+        EXPECT_EQ(messageAfterSpace(p), caption(said));
         expectFacedCellDrawn(p);
-        EXPECT_EQ(inventory(p), find.listed) << find.said;
+        EXPECT_EQ(inventory(p), listed) << said;
         p.press(Key::Space); // finds what is left and keeps quiet about it
         EXPECT_FALSE(p->lblMessage.visible);
-        EXPECT_EQ(messageAfterSpace(p), caption(find.afterwards)) << find.said;
+        EXPECT_EQ(messageAfterSpace(p), caption(afterwards)) << said;
         if (p->lblMessage.visible) p.press(Key::Space);
     }
 
