@@ -40,7 +40,6 @@ TEST(Interactions, LockedMissingOrUsedUpThingsSpeakAndChangeNothing) {
         {'9', 0, allBut(&GameState::varCoffre7), door},
         {'P', 1, none, ""},
         {'P', 2, none, ""},
-        {'P', 3, none, ""},
         {'E', 0, none, water},
         {'E', 0, filled, ""},
         {'s', 0, bucket, button},

