@@ -1,25 +1,20 @@
 // The window at start-up: its element set, stacking order and what the player sees.
 #include "shell/DrawList.h"
 #include "shell/FrmIntro.h"
+#include "shell/GameRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-namespace {
-std::array<int, 4> place(const Element& e) {
-    return {e.left, e.top, e.width, e.height};
-}
-} // namespace
-
-TEST(Window, StartsWithTheElementsInPlace) {
+TEST(Window, StartsWithTheElementsInPlaceInOrderAndOnlyTheMasksShow) {
     FrmIntro w;
+    auto place = [](const Element& e) { return std::array{e.left, e.top, e.width, e.height}; };
     EXPECT_EQ(w.caption, "Form1");
     EXPECT_EQ(place(w.fra1(1)), (std::array{11640, 0, 10000, 15360}));
     EXPECT_EQ(place(w.lblObjet(4)), (std::array{120, 840 + 480 * 4, 3255, 495}));
     EXPECT_EQ(place(w.imgSprite(72)), (std::array{w.imgSprite(72).left, 360, 1575, 1215}));
-    EXPECT_EQ(w.lblNom(3).left, 4080 + 600 * 3);
-    EXPECT_EQ(w.fraLieu2.top, 9000);
+    EXPECT_EQ(std::pair(w.lblNom(3).left, w.fraLieu2.top), std::pair(4080 + 600 * 3, 9000));
     EXPECT_EQ(w.lblItem.parent, &w.fraAide);
     EXPECT_FALSE(w.fraAide.visible || w.lblObjet(0).visible);
     for (auto [shown, colour] : {std::pair{w.fraAide.backColor, RGB(255, 255, 0)},
@@ -29,35 +24,16 @@ TEST(Window, StartsWithTheElementsInPlace) {
                                  {w.lblTouche.foreColor, RGB(0, 255, 0)}})
         EXPECT_EQ(shown, colour);
     EXPECT_EQ(w.lblItem.caption, " INVENTAIRE:         AIDE:");
-    EXPECT_EQ(w.imgVyr.top, -5750);
     EXPECT_TRUE(w.imgVyr.stretch);
     EXPECT_EQ(w.imgPerso(5).picture, Art::Perso5);
     EXPECT_THROW(w.imgSprite(0), std::out_of_range);
-}
-
-TEST(Window, OnlyTheFirstTimerRunsAndFormLoadSetsTheNameAndTheSelectionBox) {
-    FrmIntro w;
-    EXPECT_TRUE(w.tmrOuvrir.enabled());
-    for (const Timer* t : {&w.tmrOuvrir2, &w.tmrTouche, &w.tmrFermer, &w.tmrFermer3, &w.tmrLblNom,
-                           &w.tmrLblNom2, &w.tmrLblNom3, &w.tmrFermer2, &w.tmrFermer9, &w.tmrI,
-                           &w.tmrCurseur, &w.tmrChangeLieu, &w.tmrChangeLieu2, &w.tmrRéussi})
-        EXPECT_FALSE(t->enabled());
+    for (const auto& [name, timer] : namedTimers(w))
+        EXPECT_EQ(timer->enabled(), timer == &w.tmrOuvrir) << name;
     EXPECT_EQ((std::array{w.tmrTouche.interval(), w.tmrI.interval(), w.tmrChangeLieu2.interval()}),
               (std::array{500, 20, 100}));
-    EXPECT_TRUE(w.strMap.empty() && w.strNom.empty());
-    w.Form_Load();
-    std::string name;
-    for (int k = 1; k <= 6; ++k)
-        name += w.strLettre(k);
-    EXPECT_EQ(name, "Hero  ");
-    EXPECT_EQ((std::array{w.intPosLettre, w.intGrilleColonne, w.intGrilleLigne}),
-              (std::array<int16, 3>{1, 1, 1}));
-    EXPECT_EQ(place(w.lblNom(11)), (std::array{470, 600, w.lblNom(11).width, w.lblNom(11).height}));
-    EXPECT_EQ(w.lblNom(12).left, 1070);
-}
 
-TEST(Window, PanelsLieAboveEveryPictureAndLabelOfTheirContainer) {
-    FrmIntro w;
+    // Panels lie above every picture and label of their container; inside the menu, the
+    // body lies at the bottom and the value labels on top.
     auto rank = [&](const Element* e) {
         return std::ranges::find(w.stacking, e) - w.stacking.begin();
     };
@@ -68,14 +44,10 @@ TEST(Window, PanelsLieAboveEveryPictureAndLabelOfTheirContainer) {
     for (std::size_t i = 1; i < std::size(bottomFirst); ++i)
         EXPECT_LT(rank(bottomFirst[i - 1]), rank(bottomFirst[i])) << "element " << i;
     EXPECT_LT(rank(&w.fraAide), std::ssize(w.stacking));
-    // Inside the menu, the body lies at the bottom and the value labels on top.
     EXPECT_EQ(w.fraAide.children.front(), &w.lblItem);
     EXPECT_EQ(w.fraAide.children.back(), &w.imgÉpée);
     EXPECT_EQ(w.fraNom.children.front(), &w.lblNom(7));
-}
 
-TEST(Window, AtStartOnlyTheMasksShow) {
-    FrmIntro w;
     w.Form_Load();
     int seen = 0;
     for (const DrawItem& item : buildDrawList(w)) {

@@ -1,21 +1,27 @@
-// The recorded games of tests/replays are played by a scripted player: the whole quest
-// along the shortest ways, a tour through every door, the passage and every screen edge,
-// and keys mashed during every sequence. This test plays the scripts and checks that the
-// files hold exactly what they play; EPEE_RECORD=1 writes the files anew. Lines marked
-// "e2e: NAME" are the points where tests/e2e.sh checks or closes the real window.
-#include "WorldPlay.h"
+// epee_record: the scripted player who made the recorded games of tests/replays: the
+// whole quest along the shortest ways, a tour through every door, the passage and every
+// screen edge, and keys mashed during every sequence. Lines marked "e2e: NAME" are the
+// points where tests/e2e.sh checks or closes the real window.
+//   epee_record DIR    writes quest, doors and mashing (.replay and .digest) into DIR
+// A game that has changed on purpose is recorded anew with it; exits 1 when a script can
+// no longer be played.
 #include "shell/Replay.h"
+#include "tools/Routes.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+#include <climits>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iostream>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
 namespace {
+void check(bool ok, const std::string& what) {
+    if (!ok) throw std::runtime_error(what);
+}
+
 // Builds a replay while playing it: each key is sent after a pause long enough for the
 // real program to be ready for it too.
 class Script {
@@ -80,14 +86,19 @@ class Script {
         return all;
     }
 
-    std::vector<std::string> violations() { return session_.takeViolations(); }
-
-    // Whether the recorded events alone lead where the script's own play has led.
-    bool recordingMatchesPlay() const {
+    // Writes the replay and its digest into the folder, once sure that the recorded events
+    // alone lead where the script's own play has led, keeping every rule of the game.
+    void save(const fs::path& folder, const std::string& name) {
+        wait(0, "");
+        for (const std::string& rule : recording_.takeViolations())
+            throw std::runtime_error(name + ": " + rule);
         Digest played, recorded;
         played.add(session_.game());
         recorded.add(recording_.game());
-        return played.value() == recorded.value();
+        check(played.value() == recorded.value(),
+              name + ": the waits of the script are not recorded");
+        std::ofstream(folder / (name + ".replay")) << text();
+        std::ofstream(folder / (name + ".digest")) << recording_.digest() << '\n';
     }
 
   private:
@@ -98,7 +109,7 @@ class Script {
     }
 
     ReplaySession session_{false};
-    ReplaySession recording_{false}; // fed only what the file holds
+    ReplaySession recording_; // fed only what the file holds
     std::int64_t now_ = 0;
     std::vector<std::string> lines_;
     bool curtainsMarked_ = false, doorMarked_ = false;
@@ -136,8 +147,8 @@ const int kTowards[] = {-1, 1, -49, 49}; // the faced tile from the hero's, per 
 
 void walk(Script& s, Place to) {
     const std::vector<int16> keys = route(s.game(), heroPlace(s.game()), to);
-    ASSERT_TRUE(heroPlace(s.game()) == to || !keys.empty())
-        << "no way to area " << to.area << " position " << to.position;
+    check(heroPlace(s.game()) == to || !keys.empty(),
+          "no way to area " + std::to_string(to.area) + " position " + std::to_string(to.position));
     for (int16 key : keys)
         s.step(key);
 }
@@ -223,14 +234,14 @@ void quest(Script& s, bool takeSword = true) {
             if (!facing) continue;
             s.comment(goal.what);
             actOn(s, stand, facing);
-            ASSERT_EQ(g.*goal.done, 1) << goal.what;
+            check(g.*goal.done == 1, goal.what);
             progress = true;
             break;
         }
     }
     if (!takeSword) return;
     const auto [stand, facing] = besideNearest(g, 3, 'H');
-    ASSERT_NE(facing, 0) << "no way to the sword";
+    check(facing != 0, "no way to the sword");
     s.comment("the sword");
     walk(s, stand);
     s.step(facing);
@@ -316,7 +327,7 @@ void mashing(Script& s) {
     s.key(Key::Space, 300);
     s.comment("the curtains of a scene change, Esc included");
     const auto [stand, facing] = besideNearest(s.game(), 0, 'P');
-    ASSERT_NE(facing, 0);
+    check(facing != 0, "no way to a door of the island");
     walk(s, stand);
     s.step(facing);
     s.key(facing, 0);
@@ -335,50 +346,39 @@ void mashing(Script& s) {
     mash(s, true, [](const FrmIntro& g) { return !g.ended(); });
 }
 
-fs::path replayPath(const std::string& name) {
-    return fs::path(EPEE_SOURCE_DIR) / "tests/replays" / (name + ".replay");
-}
-
-void checkOrRecord(const std::string& name, Script& s) {
-    s.wait(0, "");
-    EXPECT_TRUE(s.recordingMatchesPlay()) << name << ": the waits of the script are not recorded";
-    const bool record = std::getenv("EPEE_RECORD") != nullptr;
-    if (record) std::ofstream(replayPath(name)) << s.text();
-    std::ifstream in(replayPath(name));
-    std::stringstream file;
-    file << in.rdbuf();
-    EXPECT_EQ(file.str(), s.text()) << name << ".replay is not what the scripted player plays: "
-                                    << "record it anew with EPEE_RECORD=1";
-}
 } // namespace
 
-TEST(RecordedGames, TheWholeQuest) {
-    Script s("The whole quest by the shortest ways, from the title to the press after the "
-             "victory. Made by tests/test_recorded_games.cpp.");
-    quest(s);
-    EXPECT_EQ(s.game().varAction, 99);
-    EXPECT_EQ(s.violations(), std::vector<std::string>{});
-    checkOrRecord("quest", s);
-}
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: epee_record DIR\n";
+        return 2;
+    }
+    const fs::path folder = argv[1];
+    try {
+        Script whole("The whole quest by the shortest ways, from the title to the press after "
+                     "the victory. Made by tools/record.cpp.");
+        quest(whole);
+        check(whole.game().varAction == 99, "the quest does not end with the sword");
+        whole.save(folder, "quest");
 
-TEST(RecordedGames, EveryDoorPassageAndScreenEdge) {
-    Script s("Every door, the passage and every screen edge, once the quest has opened them. "
-             "Made by tests/test_recorded_games.cpp.");
-    quest(s, false);
-    tour(s);
-    s.key(Key::Esc, 300);
-    s.settle();
-    s.wait(500, "");
-    EXPECT_TRUE(s.game().ended());
-    EXPECT_EQ(s.violations(), std::vector<std::string>{});
-    checkOrRecord("doors", s);
-}
+        Script doors("Every door, the passage and every screen edge, once the quest has opened "
+                     "them. Made by tools/record.cpp.");
+        quest(doors, false);
+        tour(doors);
+        doors.key(Key::Esc, 300);
+        doors.settle();
+        doors.wait(500, "");
+        check(doors.game().ended(), "the tour does not end the game");
+        doors.save(folder, "doors");
 
-TEST(RecordedGames, KeysMashedDuringEverySequence) {
-    Script s("Keys mashed during every sequence, from the title's fade-in to the quit fade. "
-             "Made by tests/test_recorded_games.cpp.");
-    mashing(s);
-    EXPECT_TRUE(s.game().ended());
-    EXPECT_EQ(s.violations(), std::vector<std::string>{});
-    checkOrRecord("mashing", s);
+        Script mashed("Keys mashed during every sequence, from the title's fade-in to the quit "
+                      "fade. Made by tools/record.cpp.");
+        mashing(mashed);
+        check(mashed.game().ended(), "the mashing does not end the game");
+        mashed.save(folder, "mashing");
+    } catch (const std::exception& e) {
+        std::cerr << "epee_record: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
 }
