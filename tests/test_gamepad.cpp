@@ -9,16 +9,25 @@ namespace {
 using Keys = std::vector<int16>;
 
 SDL_Event button(Uint8 which, bool down, SDL_JoystickID pad = 0) {
-    return {.cbutton{.type = Uint32(down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP),
-                     .which = pad,
-                     .button = which,
-                     .state = Uint8(down)}};
+    SDL_Event e{};
+    e.cbutton.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
+    e.cbutton.which = pad;
+    e.cbutton.button = which;
+    e.cbutton.state = Uint8(down);
+    return e;
 }
 SDL_Event stick(Uint8 axis, Sint16 value) {
-    return {.caxis{.type = SDL_CONTROLLERAXISMOTION, .axis = axis, .value = value}};
+    SDL_Event e{};
+    e.caxis.type = SDL_CONTROLLERAXISMOTION;
+    e.caxis.axis = axis;
+    e.caxis.value = value;
+    return e;
 }
 SDL_Event unplugged(SDL_JoystickID pad) {
-    return {.cdevice{.type = SDL_CONTROLLERDEVICEREMOVED, .which = pad}};
+    SDL_Event e{};
+    e.cdevice.type = SDL_CONTROLLERDEVICEREMOVED;
+    e.cdevice.which = pad;
+    return e;
 }
 
 // A player holding a pad, on a virtual clock: sleeps as the game window does, until the
@@ -28,12 +37,15 @@ struct PadPlayer {
     void send(const SDL_Event& event) { take(pad.handle(event, now)); }
     void tap(std::initializer_list<Uint8> buttons) {
         for (Uint8 b : buttons)
-            send(button(b, true)), send(button(b, false));
+            for (bool down : {true, false})
+                send(button(b, down));
     }
     void waitMs(int ms) {
         const Micros end = now + Micros{ms} * 1000;
-        for (auto due = pad.nextRepeat(); due && *due <= end; due = pad.nextRepeat())
-            passTo(*due), take(pad.repeatDue(now));
+        for (auto due = pad.nextRepeat(); due && *due <= end; due = pad.nextRepeat()) {
+            passTo(*due);
+            take(pad.repeatDue(now));
+        }
         passTo(end);
     }
     // The keys handed over since the last call.
@@ -94,7 +106,9 @@ TEST(Gamepad, ButtonsPressTheGameKeysAndAHeldDirectionRepeatsUntilLetGo) {
     EXPECT_EQ(p.taken(), Keys{});
 
     p.send(button(SDL_CONTROLLER_BUTTON_DPAD_UP, true, 5));
-    p.send({.window{.type = SDL_WINDOWEVENT, .event = SDL_WINDOWEVENT_FOCUS_LOST}});
+    SDL_Event focusLost{};
+    focusLost.window = {SDL_WINDOWEVENT, 0, 0, SDL_WINDOWEVENT_FOCUS_LOST, 0, 0, 0, 0, 0};
+    p.send(focusLost);
     p.waitMs(2000);
     EXPECT_EQ(p.taken(), Keys{Key::Up});
     EXPECT_FALSE(p.pad.nextRepeat());
@@ -162,7 +176,8 @@ TEST(Gamepad, APadPluggedInIsOpenedAndItsButtonsReachTheGameUntilItIsUnplugged) 
 
 TEST(Gamepad, AHeldDirectionMovesTheNameEntrysBoxAsAHeldKeyDoes) {
     Player game;
-    PadPlayer p{&game};
+    PadPlayer p;
+    p.game = &game;
     reachNameEntry(game);
     // Right held for 600 ms: the press and four repeats move the box from A to F.
     p.send(button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true));
