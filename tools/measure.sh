@@ -32,14 +32,29 @@ ticks_of() {
 }
 now_us() { echo $(($(date +%s%N) / 1000)); }
 
+# Start to first frame over several starts, "median lowest highest" in milliseconds: from
+# the moment the game's executable is run (the shell that runs it notes the time, then
+# becomes the game) to the first frame in its trace.
+start_to_first_frame() {
+    local trace=$E2E_WORK/start-trace launched=$E2E_WORK/launched pid
+    for _ in $(seq "$1"); do
+        rm -f "$trace"
+        EPEE_TRACE=$trace bash -c 'echo "${EPOCHREALTIME/./}" >"$0"; exec "$1"' \
+            "$launched" "$BUILD/epee" &
+        pid=$!
+        sleep 0.8
+        kill "$pid"
+        wait "$pid" 2>/dev/null || true
+        awk -v a="$(cat "$launched")" '$2 == "frame" { print ($1 - a) / 1000; exit }' "$trace"
+    done | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)], v[1], v[NR] }'
+}
+
 start_xvfb
-# The start counts from the moment the game's executable is run: the shell that runs it
-# notes the time and then becomes the game.
-LAUNCHED=$E2E_WORK/launched
-start_game bash -c 'echo "${EPOCHREALTIME/./}" >"$0"; exec "$@"' "$LAUNCHED" env EPEE_TRACE="$TRACE"
+# A desktop's X server has long been up when a game starts: let this one settle first.
 sleep 1
-first_frame=$(awk '$2 == "frame" { print $1; exit }' "$TRACE")
-start_ms=$(awk -v a="$(cat "$LAUNCHED")" -v b="$first_frame" 'BEGIN { print (b - a) / 1000 }')
+read -r start_ms start_low start_high < <(start_to_first_frame 9)
+start_game env EPEE_TRACE="$TRACE"
+sleep 1
 
 # The title: the prompt blinks from about 0.8 s on.
 sleep 1
@@ -81,7 +96,8 @@ close_window
 expect_exit_0 5 "closing the window"
 
 echo "Real program under Xvfb ($(nproc) cores, load $(cut -d' ' -f1 /proc/loadavg)):"
-figure "start to first frame" "$start_ms" ms "< 150" "$(awk -v v="$start_ms" 'BEGIN { print (v < 150) }')"
+figure "start to first frame (median of 9)" "$start_ms" ms "< 150" "$(awk -v v="$start_ms" 'BEGIN { print (v < 150) }')"
+echo "  (starts from $start_low to $start_high ms)"
 figure "CPU at the title prompt (10 s)" "$title_cpu" % "< 1" "$(awk -v v="$title_cpu" 'BEGIN { print (v < 1) }')"
 figure "CPU while walking (9 s)" "$walk_cpu" % "< 15" "$(awk -v v="$walk_cpu" 'BEGIN { print (v < 15) }')"
 figure "peak resident memory" "$peak_mb" MB "< 60" "$(awk -v v="$peak_mb" 'BEGIN { print (v < 60) }')"
