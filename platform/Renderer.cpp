@@ -24,6 +24,17 @@ SDL_Surface* loadArt(Art art) {
     SDL_FreeSurface(surface);
     return converted;
 }
+
+// Whether every pixel of a 32-bit surface is fully opaque.
+bool opaque(const SDL_Surface* surface) {
+    for (int y = 0; y < surface->h; ++y) {
+        const auto* row = reinterpret_cast<const Uint32*>(
+            static_cast<const Uint8*>(surface->pixels) + y * surface->pitch);
+        for (int x = 0; x < surface->w; ++x)
+            if ((row[x] & surface->format->Amask) != surface->format->Amask) return false;
+    }
+    return true;
+}
 } // namespace
 
 Viewport Viewport::fit(int outputWidth, int outputHeight) {
@@ -131,7 +142,11 @@ SDL_Texture* Renderer::sizedArt(Art art, int w, int h) {
         SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
         SDL_BlitScaled(source, nullptr, scaled, nullptr);
         texture = SDL_CreateTextureFromSurface(renderer_, scaled);
-        if (texture) SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+        // Most tiles have no see-through pixel: copied without blending, they cost a
+        // fraction of the time.
+        if (texture)
+            SDL_SetTextureBlendMode(texture,
+                                    opaque(scaled) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
         SDL_FreeSurface(scaled);
     }
     return sized_[key] = texture;
