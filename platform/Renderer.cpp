@@ -136,18 +136,19 @@ SDL_Texture* Renderer::sizedArt(Art art, int w, int h) {
     const std::uint64_t key =
         std::uint64_t(art) << 48 | std::uint64_t(std::uint32_t(w)) << 24 | std::uint32_t(h);
     if (auto it = sized_.find(key); it != sized_.end()) return it->second;
-    SDL_Surface* scaled = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_Texture* texture = nullptr;
-    if (scaled) {
+    // Scaled straight into the texture's own pixels: a picture as large as the logo would
+    // otherwise be written twice, and fresh memory is slow to touch the first time.
+    SDL_Texture* texture =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
+    SDL_Surface* pixels = nullptr;
+    if (texture && SDL_LockTextureToSurface(texture, nullptr, &pixels) == 0) {
         SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
-        SDL_BlitScaled(source, nullptr, scaled, nullptr);
-        texture = SDL_CreateTextureFromSurface(renderer_, scaled);
+        SDL_BlitScaled(source, nullptr, pixels, nullptr);
         // Most tiles have no see-through pixel: copied without blending, they cost a
         // fraction of the time.
-        if (texture)
-            SDL_SetTextureBlendMode(texture,
-                                    opaque(scaled) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
-        SDL_FreeSurface(scaled);
+        const bool solid = opaque(pixels);
+        SDL_UnlockTexture(texture);
+        SDL_SetTextureBlendMode(texture, solid ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     }
     return sized_[key] = texture;
 }
