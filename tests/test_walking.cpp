@@ -10,13 +10,11 @@ std::array<Art, 4> heroArt(Player& p) {
 TEST(Walking, AStepTakesFiveTicksAndKeysWaitForItTheMessageAndTheMenu) {
     Player p;
     startGame(p);
-    p.press(Key::Down); // the opening message holds the hero
-    EXPECT_FALSE(p->tmrI.enabled());
+    p.press(Key::Down); // the opening message holds the hero, and so does the menu
     dismissMessage(p);
-    p->fraAide.visible = true;
-    p.press(Key::Down);
+    p.press({Key::M, Key::Down});
     EXPECT_FALSE(p->tmrI.enabled());
-    p->fraAide.visible = false;
+    p.press(Key::M);
     p.press(Key::Right);
     EXPECT_TRUE(p->imgDroit.visible);
     EXPECT_FALSE(p->imgHaut.visible || p->imgBas.visible || p->imgGauche.visible);
