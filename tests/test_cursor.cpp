@@ -15,7 +15,7 @@ std::string cursorsFacing(Player& p, char tile, int16 dirY = 0, int16 dirX = 1) 
 }
 } // namespace
 
-TEST(Cursor, EachTileAndItemHeldShowsItsBubble) {
+TEST(Cursor, EachTileAndItemHeldShowsItsBubbleAboveTheHero) {
     const Flags none, all = allBut(nullptr), water{&GameState::varEau},
                       bucket{&GameState::varSceau},
                       filled{&GameState::varSceau, &GameState::varEau};
@@ -50,15 +50,10 @@ TEST(Cursor, EachTileAndItemHeldShowsItsBubble) {
     EXPECT_EQ(cursorsFacing(p, 'P', 1, 0) + cursorsFacing(p, 'P', 0, 1) +
                   cursorsFacing(p, 'P', 0, -1),
               "");
-}
-
-TEST(Cursor, FloatsAboveTheHeroAndFollowsHim) {
-    Player p;
-    faceTile(p, '1');
+    // The bubble floats above the hero and follows him.
     p->imgHaut.left = 1490;
     p->imgHaut.top = 2570;
-    p->tmrCurseur.setEnabled(true);
-    p.ticks(p->tmrCurseur, 1);
+    EXPECT_EQ(cursorsFacing(p, '1'), "1");
     EXPECT_EQ((std::array{p->imgCurseur(1).left, p->imgCurseur(1).top}), (std::array{1590, 2020}));
     p->imgHaut.left += 257;
     p.ticks(p->tmrCurseur, 1);

@@ -35,7 +35,9 @@ SDL_Event unplugged(SDL_JoystickID pad) {
 // A player holding a pad, on a virtual clock: sleeps as the game window does, until the
 // next repeat is due, and takes every key the pad hands over.
 struct PadPlayer {
-    void send(const SDL_Event& event) { take(pad.handle(event, now)); }
+    void send(const SDL_Event& event) {
+        if (auto key = pad.handle(event, now)) keys.push_back(*key);
+    }
     void tap(std::initializer_list<Uint8> buttons) {
         for (Uint8 b : buttons)
             for (bool down : {true, false})
@@ -44,14 +46,11 @@ struct PadPlayer {
     void waitMs(int ms) {
         const Micros end = now + Micros{ms} * 1000;
         for (auto due = pad.nextRepeat(); due && *due <= end; due = pad.nextRepeat())
-            take(pad.repeatDue(now = *due));
+            keys.push_back(pad.repeatDue(now = *due).value());
         now = end;
     }
     // The keys handed over since the last call.
     Keys taken() { return std::exchange(keys, {}); }
-    void take(std::optional<int16> key) {
-        if (key) keys.push_back(*key);
-    }
 
     Gamepad pad;
     Keys keys;

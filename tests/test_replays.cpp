@@ -11,14 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-std::vector<fs::path> replayFiles() {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(fs::path(EPEE_SOURCE_DIR) / "tests/replays"))
-        if (entry.path().extension() == ".replay") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 std::vector<ReplayEvent> parse(const std::string& text) {
     std::istringstream in(text);
     return parseReplay(in);
@@ -26,9 +18,11 @@ std::vector<ReplayEvent> parse(const std::string& text) {
 } // namespace
 
 TEST(Replays, EachRecordedGameReachesItsDigestKeepingEveryRule) {
-    const auto files = replayFiles();
-    ASSERT_GE(files.size(), 1u);
-    for (const fs::path& file : files) {
+    int played = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(EPEE_SOURCE_DIR) / "tests/replays")) {
+        const fs::path& file = entry.path();
+        if (file.extension() != ".replay") continue;
+        ++played;
         SCOPED_TRACE(file.filename().string());
         std::ifstream in(file);
         ReplaySession session;
@@ -43,6 +37,7 @@ TEST(Replays, EachRecordedGameReachesItsDigestKeepingEveryRule) {
             << "the game now behaves differently on this replay: explain why, then record the "
                "new digest with epee_replay --update";
     }
+    EXPECT_GT(played, 0);
 }
 
 TEST(Replays, TextFormatReadsEventsAndRejectsMalformedLines) {
