@@ -75,80 +75,77 @@ void forEachLabel(const std::vector<const Element*>& elements,
     }
 }
 
-class Typography : public ::testing::TestWithParam<int> {
-  protected:
-    void SetUp() override {
-        ASSERT_EQ(TTF_Init(), 0);
-        font = TTF_OpenFont(kFontFile, kFontPixels * GetParam());
-        ASSERT_NE(font, nullptr) << TTF_GetError();
-    }
-    void TearDown() override {
-        if (font) TTF_CloseFont(font);
+// The typeface at a scale of the play area's own size.
+struct Typeface {
+    explicit Typeface(int scale)
+        : scale(scale), font((TTF_Init(), TTF_OpenFont(kFontFile, kFontPixels * scale))) {}
+    ~Typeface() {
+        TTF_CloseFont(font);
         TTF_Quit();
     }
-    // Twips to pixels at the play area's own scale, times the parameter.
-    int pixels(int twips) const { return twips / 15 * GetParam(); }
-    int lineOf(int twipsDown) const { return pixels(twipsDown) / (kLinePixels * GetParam()); }
+    int pixels(int twips) const { return twips / 15 * scale; }
+    int lineOf(int twipsDown) const { return pixels(twipsDown) / (kLinePixels * scale); }
+    int width(const std::string& text) const { return textWidth(font, text); }
 
     // Every word fits the width, so none is cut, and the wrapped lines fit the height.
-    void expectFits(const std::string& text, int widthTwips, int heightTwips) {
+    void expectFits(const std::string& text, int widthTwips, int heightTwips) const {
         std::istringstream words(text);
         for (std::string w; words >> w;)
-            EXPECT_LE(textWidth(font, w), pixels(widthTwips)) << w;
+            EXPECT_LE(width(w), pixels(widthTwips)) << w;
         const int lines = static_cast<int>(wrapText(font, text, pixels(widthTwips)).size());
-        EXPECT_LE((lines - 1) * kLinePixels * GetParam() + TTF_FontHeight(font),
-                  pixels(heightTwips))
+        EXPECT_LE((lines - 1) * kLinePixels * scale + TTF_FontHeight(font), pixels(heightTwips))
             << text;
     }
 
-    TTF_Font* font = nullptr;
+    int scale;
+    TTF_Font* font;
 };
 } // namespace
 
-TEST_P(Typography, TheMenuHeadingsAndColourSettingsLineUpWithTheRuleAndTheValues) {
-    // The body label starts at x 120 of the panel; the rule covers x 3600 to 3735.
-    const int aide = textWidth(font, " INVENTAIRE:         ");
-    EXPECT_LE(textWidth(font, " INVENTAIRE:"), pixels(3600 - 120));
-    EXPECT_GE(aide, pixels(3735 - 120));
-    EXPECT_LE(aide + textWidth(font, "AIDE:"), pixels(11055));
-
-    FrmIntro w;
-    const Label &caption = w.lblAide(4), &r = w.lblAide(6), &v = w.lblAide(7), &b = w.lblAide(8);
-    const auto lines = wrapText(font, caption.caption, pixels(caption.width));
-    ASSERT_EQ(lines.size(), lineOf(b.top - caption.top) + 1u);
-    EXPECT_EQ(lines[lineOf(r.top - caption.top)], "R=         V=");
-    EXPECT_EQ(lines[lineOf(b.top - caption.top)], "B=");
-    // Each "=" ends before its value and no more than a small gap away: where the ink of the
-    // last glyph ends, from the start of the line.
-    int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
-    TTF_GlyphMetrics32(font, '=', &minx, &maxx, &miny, &maxy, &advance);
-    for (const auto& [text, value] : {std::pair{"R=", &r}, {"R=         V=", &v}, {"B=", &b}}) {
-        const int inkEnd = textWidth(font, text) - advance + maxx;
-        EXPECT_LE(inkEnd, pixels(value->left - caption.left)) << text;
-        EXPECT_GE(inkEnd, pixels(value->left - caption.left - 180)) << text;
-    }
-}
-
-TEST_P(Typography, EveryCaptionFitsItsLabel) {
+TEST(Typography, EveryCaptionFitsItsLabelAndTheMenuLinesUpWithItsRuleAndValues) {
     FrmIntro w;
     openNameEntry(w);
-    forEachLabel(w.stacking, [&](const Label& label) {
-        if (&label != &w.lblNom(7)) expectFits(label.caption, label.width, label.height);
-    });
-    for (const CellText& cell : w.lblNom(7).cells) // "FIN" is drawn narrower to fit its cell
-        if (cell.text.size() == 1) expectFits(cell.text, cell.width, cell.height);
-    // The two longest messages: the mage's takes three lines.
-    for (const char* text :
-         {"Hero  : C'est la place idéale pour rammasser de l'eau. Seulement, il me faudrait un "
-          "sceau pour la rammasser.",
-          "Mage: Je suis le magicien Oldavir. Prenez cette clé, elle vous sera utile pour "
-          "ouvrir le coffre bloqué par un buisson."})
-        expectFits(text, w.lblMessage.width, w.lblMessage.height);
-    for (Uint32 c : {U'é', U'è', U'ê', U'É', U'à', U'î', U'ç', U'ù', U'<', U'>'})
-        EXPECT_TRUE(TTF_GlyphIsProvided32(font, c)) << c;
-}
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        const Typeface t(scale);
+        ASSERT_NE(t.font, nullptr) << TTF_GetError();
+        forEachLabel(w.stacking, [&](const Label& label) {
+            if (&label != &w.lblNom(7)) t.expectFits(label.caption, label.width, label.height);
+        });
+        for (const CellText& cell : w.lblNom(7).cells) // "FIN" is drawn narrower to fit its cell
+            if (cell.text.size() == 1) t.expectFits(cell.text, cell.width, cell.height);
+        // The two longest messages: the mage's takes three lines.
+        for (const char* text :
+             {"Hero  : C'est la place idéale pour rammasser de l'eau. Seulement, il me faudrait "
+              "un sceau pour la rammasser.",
+              "Mage: Je suis le magicien Oldavir. Prenez cette clé, elle vous sera utile pour "
+              "ouvrir le coffre bloqué par un buisson."})
+            t.expectFits(text, w.lblMessage.width, w.lblMessage.height);
+        for (Uint32 c : {U'é', U'è', U'ê', U'É', U'à', U'î', U'ç', U'ù', U'<', U'>'})
+            EXPECT_TRUE(TTF_GlyphIsProvided32(t.font, c)) << c;
 
-INSTANTIATE_TEST_SUITE_P(AtOneAndTwoTimes, Typography, ::testing::Values(1, 2));
+        // The body label starts at x 120 of the panel; the rule covers x 3600 to 3735.
+        const int aide = t.width(" INVENTAIRE:         ");
+        EXPECT_LE(t.width(" INVENTAIRE:"), t.pixels(3600 - 120));
+        EXPECT_GE(aide, t.pixels(3735 - 120));
+        EXPECT_LE(aide + t.width("AIDE:"), t.pixels(11055));
+        const Label &caption = w.lblAide(4), &r = w.lblAide(6), &v = w.lblAide(7),
+                    &b = w.lblAide(8);
+        const auto lines = wrapText(t.font, caption.caption, t.pixels(caption.width));
+        ASSERT_EQ(lines.size(), t.lineOf(b.top - caption.top) + 1u);
+        EXPECT_EQ(lines[t.lineOf(r.top - caption.top)], "R=         V=");
+        EXPECT_EQ(lines[t.lineOf(b.top - caption.top)], "B=");
+        // Each "=" ends before its value and no more than a small gap away: where the ink of
+        // the last glyph ends, from the start of the line.
+        int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
+        TTF_GlyphMetrics32(t.font, '=', &minx, &maxx, &miny, &maxy, &advance);
+        for (const auto& [text, value] : {std::pair{"R=", &r}, {"R=         V=", &v}, {"B=", &b}}) {
+            const int inkEnd = t.width(text) - advance + maxx;
+            EXPECT_LE(inkEnd, t.pixels(value->left - caption.left)) << text;
+            EXPECT_GE(inkEnd, t.pixels(value->left - caption.left - 180)) << text;
+        }
+    }
+}
 
 #ifdef EPEE_ARTGEN_PATH
 
