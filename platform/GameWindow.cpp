@@ -40,7 +40,8 @@ GameWindow::GameWindow() {
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // The game reads keys, never typed text, so the X input method's compose table is of
-    // no use to it, and reading it is a fifth of the start-up. A player's own still rules.
+    // no use to it, and reading it takes 12 to 20 ms of the start-up. A player's own
+    // setting still rules.
     SDL_setenv("XCOMPOSEFILE", "/dev/null", 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) fail("SDL_Init");
     if (TTF_Init() != 0) fail("TTF_Init");

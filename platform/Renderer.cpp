@@ -141,7 +141,11 @@ SDL_Texture* Renderer::sizedArt(Art art, int w, int h) {
     SDL_Texture* texture =
         SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
     SDL_Surface* pixels = nullptr;
-    if (texture && SDL_LockTextureToSurface(texture, nullptr, &pixels) == 0) {
+    if (texture && SDL_LockTextureToSurface(texture, nullptr, &pixels) != 0) {
+        SDL_DestroyTexture(texture);
+        texture = nullptr;
+    }
+    if (texture) {
         SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
         SDL_BlitScaled(source, nullptr, pixels, nullptr);
         // Most tiles have no see-through pixel: copied without blending, they cost a
