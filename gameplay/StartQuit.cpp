@@ -71,8 +71,6 @@ void FrmIntro::tmrFermer2_Timer() {
 }
 
 void FrmIntro::quitKey() {
-    // Until the island is set up there is nothing to fade from: Esc waits for it.
-    if (tmrFermer2.enabled()) return;
     fraAide.visible = false;
     lblMessage.visible = false;
     lblFont.visible = false;
