@@ -43,7 +43,7 @@ unit-tests: build
 
 asan-tests: deps
 	cmake -S . -B $(ASAN_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEPEE_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests epee_record
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -E '_check$$'
 
 # The fuzzer starts from the recorded games and keeps what it finds in $(FUZZ_BUILD)/corpus.
