@@ -8,7 +8,6 @@
 #include "shell/Replay.h"
 #include "tools/Routes.h"
 
-#include <climits>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
