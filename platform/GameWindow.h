@@ -4,6 +4,7 @@
 #pragma once
 #include "Gamepad.h"
 #include "Renderer.h"
+#include "TimerResolution.h"
 #include "Trace.h"
 #include "shell/FrmIntro.h"
 
@@ -28,6 +29,7 @@ class GameWindow {
     void present(FrmIntro& game);
     void toggleFullscreen();
 
+    TimerResolution timerResolution_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;
     std::unique_ptr<Renderer> renderer_;

@@ -1,8 +1,8 @@
 // L'Épée légendaire: opens the game window and plays until the game ends.
+#include "FailureMessage.h"
 #include "GameWindow.h"
 
 #include <exception>
-#include <iostream>
 
 int main(int, char**) {
     try {
@@ -11,7 +11,7 @@ int main(int, char**) {
         GameWindow window;
         return window.run(game);
     } catch (const std::exception& e) {
-        std::cerr << "epee: " << e.what() << '\n';
+        showFailure(e.what());
         return 1;
     }
 }
