@@ -1,6 +1,11 @@
 # Shared by the scripts that run the real program under Xvfb: a private X server,
 # starting the game, keys, screenshots, closing the window and waiting for the end.
-# Needs BUILD set to the build directory.
+# Needs BUILD set to the build directory. GAME names the program (the build's epee unless
+# set) and GAME_RUNNER, if set, the command that runs it (e.g. wine, for the Windows build);
+# CLOSE_TOOL, the program that closes a window (the build's epee_close unless set).
+GAME=${GAME:-$BUILD/epee}
+GAME_RUNNER=${GAME_RUNNER:-}
+CLOSE_TOOL=${CLOSE_TOOL:-$BUILD/epee_close}
 
 E2E_WORK=$(mktemp -d)
 XVFB_PID=
@@ -40,7 +45,8 @@ find_window() { xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | tail
 # Starts the game (optionally under a wrapper command) and waits for its window to be
 # mapped and to stay the same one (SDL may make its window anew for the renderer).
 start_game() {
-    "$@" "$BUILD/epee" &
+    # shellcheck disable=SC2086 # the runner may be a command with its arguments
+    "$@" $GAME_RUNNER "$GAME" &
     GAME_PID=$!
     GAME_WID=
     local seen=
@@ -112,7 +118,7 @@ average() {
 close_window() {
     GAME_WID=$(find_window)
     [ -n "$GAME_WID" ] || fail "no window to close"
-    "$BUILD/epee_close" "$GAME_WID"
+    "$CLOSE_TOOL" "$GAME_WID"
 }
 
 # Waits up to SECONDS for the game to end; fails unless it ends with status 0.
