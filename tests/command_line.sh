@@ -2,9 +2,11 @@
 # The program as a Unix command: --help and --version answer and quit, a wrong option
 # or value is refused with the usage and status 2, and with no display the game says
 # so in one line and quits with status 1 rather than running unseen.
+# The manual page and the README list the same options as --help.
 #   tests/command_line.sh EPEE
 set -uo pipefail
 EPEE=$1
+SOURCE=$(cd "$(dirname "$0")/.." && pwd)
 OUT=$(mktemp -d)
 trap 'rm -rf "$OUT"' EXIT
 failures=0
@@ -26,6 +28,8 @@ run --help
     fail "--help: status $STATUS"
 for option in --fullscreen --window --scale --help --version; do
     grep -q -- "$option" "$OUT/out" || fail "--help does not list $option"
+    grep -q -- "\`$option" "$SOURCE/README.md" || fail "the README does not list $option"
+    grep -q -- "${option//-/\\\\-}" "$SOURCE/dist/epee.6" || fail "the manual does not list $option"
 done
 
 run --version
