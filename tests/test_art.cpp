@@ -190,11 +190,12 @@ TEST(Typography, EveryCaptionFallsOnTheLinesItsLabelLeavesForItAtEveryScale) {
             for (const Ink& ink : set) {
                 EXPECT_FALSE(SDL_HasIntersection(&ink.box, &box)) << ink.text << " under " << name;
                 // Its name ends just before it, on its line.
-                if (ink.text == name && ink.line == lineOf(*value))
+                if (ink.text == name && ink.line == lineOf(*value)) {
                     EXPECT_TRUE(ink.box.x + ink.box.w <= box.x &&
                                 ink.box.x + ink.box.w > box.x - 12 * scale)
                         << name << " ends at " << ink.box.x + ink.box.w << ", its value at "
                         << box.x;
+                }
             }
         }
 
