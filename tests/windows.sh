@@ -10,9 +10,13 @@ LINUX=${2:-build}
 cd "$(dirname "$0")/.."
 export WINEPREFIX=$PWD/$WIN/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 export GAME=$WIN/epee.exe GAME_RUNNER=wine CLOSE_TOOL=$LINUX/epee_close
+export SETTINGS_DIR=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/epee-legendaire
 BUILD=$WIN
 . tests/e2e/lib.sh
 trap 'e2e_cleanup; wineserver -k 2>/dev/null || true' EXIT
+# Wine's server answers each of the game's calls to Windows, so it runs at the game's
+# priority (see start_game), from now until the end.
+$PRIORITY wineserver -p
 
 # What the executable asks of Windows.
 headers=$(x86_64-w64-mingw32-objdump -p "$WIN/epee.exe")
