@@ -14,6 +14,15 @@
 #endif
 
 namespace {
+// Windows paths are wide: a user's folder may hold any letter.
+std::FILE* createFile(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
 // Makes sure what was written is on the disk before the file replaces the old one.
 bool flushToDisk(std::FILE* file) {
 #ifdef _WIN32
@@ -140,9 +149,10 @@ std::string saveSettings(const std::filesystem::path& path, const Settings& sett
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
     if (error) return error.message();
-    const std::filesystem::path temporary = path.string() + ".tmp" + std::to_string(long(getpid()));
+    std::filesystem::path temporary = path;
+    temporary += ".tmp" + std::to_string(long(getpid()));
     const std::string text = formatSettings(settings);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = createFile(temporary);
     if (!file) return "cannot create " + temporary.string();
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
                          std::fflush(file) == 0 && flushToDisk(file);

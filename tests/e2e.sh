@@ -17,22 +17,29 @@ start_xvfb
 # back. With no window manager to grant it, fullscreen is read from the game's trace.
 GAME_ARGS="--scale 1" start_game
 [ "$(window_size)" = 751x600 ] || fail "--scale 1 opened a window of $(window_size)"
-key F11
-sleep 0.3
-close_window
-expect_exit_0 2 "closing the fullscreen window"
-grep -qx fullscreen=1 "$SETTINGS_DIR/settings.ini" || fail "fullscreen not remembered"
-start_game env EPEE_TRACE="$E2E_WORK/trace"
-grep -q ' window fullscreen$' "$E2E_WORK/trace" || fail "the remembered fullscreen was not restored"
-close_window
-expect_exit_0 2 "closing the remembered fullscreen window"
-GAME_ARGS=--window start_game env EPEE_TRACE="$E2E_WORK/trace"
-grep -q ' window window$' "$E2E_WORK/trace" && [ "$(window_size)" = 751x600 ] ||
-    fail "--window opened a window of $(window_size): $(grep window "$E2E_WORK/trace")"
-close_window
-expect_exit_0 2 "closing the remembered window"
-rm -r "$SETTINGS_DIR"
-echo "window remembered: --scale 1, fullscreen, --window"
+# E2E_FULLSCREEN=no leaves fullscreen out where the X server's client cannot close it.
+if [ "${E2E_FULLSCREEN:-yes}" = yes ]; then
+    key F11
+    sleep 0.3
+    close_window
+    expect_exit_0 2 "closing the fullscreen window"
+    grep -qx fullscreen=1 "$SETTINGS_DIR/settings.ini" || fail "fullscreen not remembered"
+    start_game env EPEE_TRACE="$E2E_WORK/trace"
+    grep -q ' window fullscreen$' "$E2E_WORK/trace" || fail "the remembered fullscreen was not restored"
+    close_window
+    expect_exit_0 2 "closing the remembered fullscreen window"
+    GAME_ARGS=--window start_game env EPEE_TRACE="$E2E_WORK/trace"
+    grep -q ' window window$' "$E2E_WORK/trace" && [ "$(window_size)" = 751x600 ] ||
+        fail "--window opened a window of $(window_size): $(grep window "$E2E_WORK/trace")"
+    close_window
+    expect_exit_0 2 "closing the remembered window"
+    echo "window remembered: --scale 1, fullscreen, --window"
+else
+    close_window
+    expect_exit_0 2 "closing the window"
+    echo "--scale 1: 751 x 600"
+fi
+rm -rf "$SETTINGS_DIR"
 
 # Esc during a step of the game ends the program through its quit fade.
 start_game

@@ -88,6 +88,13 @@ TEST_F(SettingsFile, IsWrittenWholeAndReadBack) {
     EXPECT_FALSE(loadSettings(file).settings.width);
 }
 
+#ifdef _WIN32
+TEST(Settings, LiveInTheUsersApplicationData) {
+    _putenv_s("APPDATA", "C:\\Users\\Hélène\\AppData\\Roaming");
+    EXPECT_EQ(settingsPath(), std::filesystem::path("C:\\Users\\Hélène\\AppData\\Roaming") /
+                                  "epee-legendaire" / "settings.ini");
+}
+#else
 TEST(Settings, LiveWhereTheDesktopKeepsConfiguration) {
     setenv("XDG_CONFIG_HOME", "/tmp/conf", 1);
     EXPECT_EQ(settingsPath(), "/tmp/conf/epee-legendaire/settings.ini");
@@ -95,3 +102,4 @@ TEST(Settings, LiveWhereTheDesktopKeepsConfiguration) {
     setenv("HOME", "/home/joueur", 1);
     EXPECT_EQ(settingsPath(), "/home/joueur/.config/epee-legendaire/settings.ini");
 }
+#endif

@@ -192,8 +192,9 @@ close_window() {
 }
 
 # Waits up to SECONDS for the game to end; fails unless it ends with status 0.
+# EXIT_GRACE seconds more are allowed where the platform takes longer to let a program go.
 expect_exit_0() {
-    local seconds=$1 what=$2
+    local seconds=$(($1 + ${EXIT_GRACE:-0})) what=$2
     wait_for "$seconds" "$what: the game is still running" eval '! game_running'
     reap_game
     [ "$GAME_STATUS" = 0 ] || fail "$what: status $GAME_STATUS"
