@@ -9,10 +9,12 @@
 std::unique_ptr<Trace> Trace::fromEnvironment() {
     const char* path = std::getenv("EPEE_TRACE");
     if (!path || !*path) return nullptr;
-    std::FILE* file = std::fopen(path, "w");
+    // Binary, so that lines end in \n on every system.
+    std::FILE* file = std::fopen(path, "wb");
     if (!file) return nullptr;
-    // Line by line, so that the trace can be read while the game runs.
-    std::setvbuf(file, nullptr, _IOLBF, 1024);
+    // Each line written at once, so that the trace can be read while the game runs (Windows
+    // has no line buffering: it would keep whole blocks).
+    std::setvbuf(file, nullptr, _IONBF, 0);
     return std::unique_ptr<Trace>(new Trace(file));
 }
 
