@@ -1,7 +1,13 @@
 # Shared by the scripts that run the real program under Xvfb: a private X server,
 # starting the game, keys, screenshots, closing the window and waiting for the end.
 # Needs BUILD set to the build directory. Every wait is bounded, and a failure shows
-# the game's standard error, its exit status and the X server's log.
+# the game's standard error, its exit status and the X server's log. GAME names the
+# program (the build's epee unless set) and GAME_RUNNER, if set, the command that runs it
+# (wine, for the Windows build); CLOSE_TOOL, the program that closes a window (the
+# build's epee_close unless set).
+GAME=${GAME:-$BUILD/epee}
+GAME_RUNNER=${GAME_RUNNER:-}
+CLOSE_TOOL=${CLOSE_TOOL:-$BUILD/epee_close}
 
 E2E_WORK=$(mktemp -d)
 XVFB_PID=
@@ -9,7 +15,10 @@ GAME_PID=
 GAME_WID=
 GAME_STATUS=
 # The game remembers its window: each run starts from none and leaves the player's alone.
+# SETTINGS_DIR is where it keeps it; the Windows build keeps it in its own Wine prefix.
 export XDG_CONFIG_HOME=$E2E_WORK/config
+SETTINGS_DIR=${SETTINGS_DIR:-$XDG_CONFIG_HOME/epee-legendaire}
+rm -rf "$SETTINGS_DIR"
 # How long a start may take to show its window; valgrind needs longer.
 START_SECONDS=${START_SECONDS:-10}
 
@@ -113,7 +122,8 @@ window_settled() {
 # and waits for its window.
 start_game() {
     GAME_STATUS=
-    $PRIORITY "$@" "$BUILD/epee" ${GAME_ARGS:-} 2>"$E2E_WORK/game.err" &
+    # shellcheck disable=SC2086 # the runner may be a command with its arguments
+    $PRIORITY "$@" $GAME_RUNNER "$GAME" ${GAME_ARGS:-} 2>"$E2E_WORK/game.err" &
     GAME_PID=$!
     GAME_WID=
     wait_for "$START_SECONDS" "no game window" window_settled
@@ -181,7 +191,7 @@ average() {
 close_window() {
     GAME_WID=$(find_window)
     [ -n "$GAME_WID" ] || fail "no window to close"
-    "$BUILD/epee_close" "$GAME_WID"
+    "$CLOSE_TOOL" "$GAME_WID"
 }
 
 # Waits up to SECONDS for the game to end; fails unless it ends with status 0.
