@@ -1,5 +1,5 @@
-// The hero-name entry: the name slots, the two fades that leave it and what it leaves for
-// the game. The fade-in, the grid and the selection box on every key are played through by
+// The hero-name entry: the two fades that leave it and what it leaves for the game. The
+// fade-in, the grid, the selection box and the slots filled in turn are played through by
 // the recorded games of tests/replays, whose digests hold them.
 #include "FrontSteps.h"
 
@@ -31,25 +31,6 @@ std::string shownName(FrmIntro& f) {
     return name;
 }
 } // namespace
-
-TEST(NameEntry, SpaceWritesIntoTheSlotsInTurnAndTheSeventhLetterGoesBackToTheFirst) {
-    Player p;
-    reachNameEntry(p);
-    p.press(Key::Space);
-    EXPECT_EQ(shownName(p.game()), "A[e]ro _");
-    for (int i = 0; i < 5; ++i)
-        p.press({Key::Right, Key::Space});
-    EXPECT_EQ(shownName(p.game()), "[A]BCDEF");
-    p.press({Key::Right, Key::Space});
-    EXPECT_EQ(shownName(p.game()), "G[B]CDEF");
-    p.press({Key::Up, Key::Right, Key::Right, Key::Right, Key::Space}); // the blank cell
-    EXPECT_EQ(shownName(p.game()), "G [C]DEF");
-    p.press({Key::Right, Key::Space}); // "FIN"; letters written during the fade-out still count
-    p.ticks(p->tmrLblNom2, 2);
-    p.press({Key::Right, Key::Space, Key::Right, Key::Right, Key::Right, Key::Space});
-    EXPECT_EQ(p.ticksUntilStopped(p->tmrLblNom2), 4);
-    EXPECT_EQ(p->strNom, "G svEF");
-}
 
 // "FIN" fades into the game with the name as it stands, Esc to the end; during either
 // fade Esc is ignored while the grid still writes, even on "FIN".
