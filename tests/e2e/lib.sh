@@ -67,13 +67,21 @@ wait_for() {
     done
 }
 
+# The keys go out in real time, as a player's would: a game starved of the processor
+# by other work on a shared machine would drop the ones that come during an unfinished
+# step, as a player's desktop never makes a game in the foreground wait. So the game
+# and the X server that hands it the keys run at a higher priority where the script may
+# give them one.
+PRIORITY=
+nice -n -10 true 2>/dev/null && PRIORITY="nice -n -10"
+
 # A private X server on a display it picks itself. An X server resets itself whenever
 # its last client leaves, and refuses connections while it does: a game started just as
 # the previous one (or an xdotool call) ended could then not open the display (3000
 # quick connections: 360 refused by default, none with -noreset). A desktop's server
 # always has its window manager connected, so it never resets under a game.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1600x1200x24}" -nolisten tcp -noreset \
+    $PRIORITY Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1600x1200x24}" -nolisten tcp -noreset \
         3>"$E2E_WORK/display" 2>"$E2E_WORK/xvfb.log" &
     XVFB_PID=$!
     wait_for 10 "Xvfb did not start" test -s "$E2E_WORK/display"
@@ -109,12 +117,6 @@ window_settled() {
     return 1
 }
 
-# The keys go out in real time, as a player's would: a game starved of the processor
-# by other work on a shared machine would drop the ones that come during an unfinished
-# step, as a player's desktop never makes a game in the foreground wait. So the game
-# runs at a higher priority where the script may give it one.
-PRIORITY=
-nice -n -10 true 2>/dev/null && PRIORITY="nice -n -10"
 
 # Starts the game (optionally under a wrapper command) with the arguments in GAME_ARGS
 # and waits for its window.
@@ -146,8 +148,9 @@ x_key() {
 
 # Plays a replay's keys in real time, after the line marked with the comment
 # "e2e: FROM" (from the start when FROM is empty) up to the line marked "e2e: TO",
-# that line included (to the end when TO is empty). Each pause is kept whole even when
-# a key went out late, so that a busy machine never brings two keys closer together.
+# that line included (to the end when TO is empty). Each pause is counted from the
+# moment the previous key had gone out, so that a busy machine, slow to start xdotool,
+# never brings two keys closer together than the recorded game had them.
 play_replay() {
     local file=$1 from=${2:-} to=${3:-} ms what rest last=0 playing=1 sent pause
     [ -n "$from" ] && playing=0
@@ -160,12 +163,12 @@ play_replay() {
         fi
         pause=$((sent + ms - last - $(now_ms)))
         [ "$pause" -gt 0 ] && sleep "$(printf '%d.%03d' $((pause / 1000)) $((pause % 1000)))"
-        sent=$(now_ms)
         last=$ms
         case "$what" in
         wait | close) ;;
         *) key "$(x_key "$what")" ;;
         esac
+        sent=$(now_ms)
         [ -n "$to" ] && [[ "$rest" == *"e2e: $to"* ]] && return 0
     done <"$file"
     [ -z "$to" ] || fail "no mark '$to' in $file"
