@@ -4,6 +4,7 @@
 # under Xvfb and one run under valgrind. make install: install the game under PREFIX
 # (DESTDIR honoured). make package: build the Debian package in $(BUILD).
 BUILD ?= build
+WEB_BUILD ?= build-web
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -14,11 +15,18 @@ PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-d
            clang-14 libclang-rt-14-dev libx11-dev xvfb xdotool imagemagick valgrind
 # Packaging and its checks.
 PACKAGES += dpkg-dev file desktop-file-utils appstream lintian
+# The browser build and its tests. Debian's emcc needs Debian's node modules even when
+# another node comes first in PATH; npm comes with some nodes, and from Debian otherwise.
+# The libraries' -dev packages name the versions whose sources tools/thirdparty.sh builds.
+WEB_PACKAGES = cmake make g++ dpkg-dev emscripten chromium nodejs python3 fonts-dejavu-core \
+               libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libfreetype-dev \
+               $(shell command -v npm >/dev/null || echo npm)
+WEB_ENV = NODE_PATH=/usr/share/nodejs
 PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test unit-tests asan-tests fuzz e2e valgrind bench measure install \
-        package clean
+        package web-deps web serve web-test clean
 
 all: build
 
@@ -69,6 +77,25 @@ bench: build
 measure: build
 	tools/measure.sh $(BUILD)
 
+# The game for web browsers in $(WEB_BUILD)/site, its libraries built once into the cache.
+web-deps:
+	$(MAKE) deps PACKAGES="$(WEB_PACKAGES)"
+
+web: web-deps
+	prefix=$$(tools/thirdparty.sh emscripten) && \
+	$(WEB_ENV) cmake -S . -B $(WEB_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake -DEPEE_THIRDPARTY_PREFIX=$$prefix
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target epee
+
+serve: web
+	@echo "Le jeu est servi sur http://localhost:8000/ (Ctrl+C pour arrêter)"
+	cd $(WEB_BUILD)/site && python3 -m http.server 8000 --bind 127.0.0.1
+
+# Headless Chromium plays the page: the whole quest, the end screen, the timers, errors.
+web-test: web
+	cd tests/web && npm ci --no-audit --no-fund
+	node tests/web/play.mjs $(WEB_BUILD)/site
+
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
@@ -76,4 +103,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)
