@@ -5,6 +5,7 @@
 #pragma once
 #include "Gamepad.h"
 #include "Renderer.h"
+#include "Settings.h"
 #include "Trace.h"
 #include "shell/FrmIntro.h"
 
@@ -12,9 +13,17 @@
 
 #include <memory>
 
+// How the window opens: the command line's choices first, then the remembered ones.
+struct WindowChoice {
+    std::optional<double> scale;
+    std::optional<bool> fullscreen;
+    Settings remembered;
+};
+
 class GameWindow {
   public:
-    GameWindow();
+    // Throws NoDisplay when no display can show the window.
+    explicit GameWindow(const WindowChoice& choice = {});
     ~GameWindow();
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
@@ -22,6 +31,9 @@ class GameWindow {
     // Plays until the game ends or the window is closed, sleeping between steps; returns
     // the exit status. The desktop's driver.
     int run(FrmIntro& game);
+
+    // The window as the player leaves it, to open it so next time.
+    Settings settings() const;
 
     // Shows the game's first picture and starts listening to gamepads.
     void begin(FrmIntro& game);
@@ -39,6 +51,7 @@ class GameWindow {
     void fireDue(FrmIntro& game);
     void press(int16 keyCode, FrmIntro& game);
     void toggleFullscreen();
+    bool fullscreen() const;
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;
@@ -48,4 +61,7 @@ class GameWindow {
     Uint64 start_ = 0;
     std::vector<DrawItem> shown_;
     bool mustRedraw_ = true;
+    // The size of the window when not fullscreen, as the player last made it.
+    int windowedWidth_ = 0;
+    int windowedHeight_ = 0;
 };
