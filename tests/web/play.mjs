@@ -3,8 +3,8 @@
 // screens, and the game's trace (EPEE_TRACE, written to the console) for its timers.
 //   node play.mjs SITE_DIR [SHOTS_DIR]
 import { createServer } from 'node:http';
-import { cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { cpSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { getPriority, setPriority, tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
@@ -41,6 +41,16 @@ function check(ok, what) {
 
 const sleep = (ms) => new Promise((ok) => setTimeout(ok, Math.max(0, ms)));
 
+// Chromium gives its page processes a priority of its own; they get the test's instead, which
+// the Makefile raises where it may, as a game in the foreground would have on a desktop.
+function givePriority(pid) {
+  for (const task of readdirSync(`/proc/${pid}/task`)) {
+    try { setPriority(+task, getPriority()); } catch { /* a thread that has just ended */ }
+    const children = readFileSync(`/proc/${pid}/task/${task}/children`, 'utf8').trim();
+    for (const child of children ? children.split(' ') : []) givePriority(child);
+  }
+}
+
 // A page with the game; its console errors and trace lines are kept.
 async function open(browser, url, viewport) {
   const page = await browser.newPage();
@@ -54,6 +64,7 @@ async function open(browser, url, viewport) {
   const opened = Date.now();
   await page.goto(url);
   await page.bringToFront();
+  givePriority(page.browser().process().pid);
   return { page, errors, trace, opened };
 }
 
@@ -172,15 +183,10 @@ const saveTrace = (name, trace) =>
 try {
   // The whole quest, its title, its island, its victory and the end screen.
   if (parts.includes('quest')) {
-    const { page, errors, trace, opened } = await open(browser, traced, { width: 1000, height: 700 });
-    const blue = await waitFor('title', 5, () => titleBlue(page));
+    const { page, errors } = await open(browser, url, { width: 1000, height: 700 });
+    check(await waitFor('title', 5, () => titleBlue(page)), 'the title turns blue');
     check(await page.title() === "L'Épée légendaire", 'the page is titled "L\'Épée légendaire"');
-    const firstFrame = trace.find(([, kind]) => kind === 'frame');
-    const toFrame = firstFrame ? firstFrame[0] / 1000 - opened : Infinity;
-    console.log(`opening to the title's first picture: ${toFrame.toFixed(0)} ms, to its blue: ${Date.now() - opened} ms`);
-    check(toFrame < 2000, 'the title shows within 2 s');
-    check(blue, 'the title turns blue');
-    const start = firstFrame ? firstFrame[0] / 1000 : opened;
+    const start = await page.evaluate(() => performance.timeOrigin + started);
     await play(page, '', 'title', start);
     await page.screenshot({ path: join(shots, 'title.png') });
     await play(page, 'title', 'island');
@@ -192,7 +198,6 @@ try {
     await play(page, 'victory', '');
     const ended = await waitFor('end', 3, () => shown(page, 'end'));
     check(ended, 'the press after the victory shows the end screen');
-    saveTrace('quest.trace', trace);
     if (ended) {
       await page.screenshot({ path: join(shots, 'end.png') });
       await page.click('#replay');
@@ -205,8 +210,12 @@ try {
 
   // A crisp canvas at twice the pixels, the timers in the browser, and Esc during a step.
   if (parts.includes('timers')) {
-    const { page, errors, trace } = await open(browser, traced, { width: 800, height: 600 });
+    const { page, errors, trace, opened } = await open(browser, traced, { width: 800, height: 600 });
     await waitFor('title', 5, () => titleBlue(page));
+    const firstFrame = trace.find(([, kind]) => kind === 'frame');
+    const toFrame = firstFrame ? firstFrame[0] / 1000 - opened : Infinity;
+    console.log(`opening the page to the title's first picture: ${toFrame.toFixed(0)} ms`);
+    check(toFrame < 2000, 'the title shows within 2 s');
     const canvasSize = () => page.$eval('#canvas', (c) => [c.width, c.height].join('x'));
     await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 2 });
     const sharp = await waitFor('resize', 3, async () => await canvasSize() === '1600x1200');
