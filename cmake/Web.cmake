@@ -11,9 +11,12 @@ target_link_options(epee PRIVATE
   # The page sets the game's environment (EPEE_TRACE) from its address.
   -sEXPORTED_RUNTIME_METHODS=ENV)
 
-add_custom_command(TARGET epee POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/web/index.html
-          ${EPEE_SITE}/index.html
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/assets/icons/epee-48.png
+add_custom_command(
+  OUTPUT ${EPEE_SITE}/index.html ${EPEE_SITE}/favicon.png
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/web/index.html ${EPEE_SITE}/index.html
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/assets/icons/epee-48.png
           ${EPEE_SITE}/favicon.png
+  DEPENDS web/index.html assets/icons/epee-48.png
   COMMENT "Gathering the web site")
+add_custom_target(epee_page DEPENDS ${EPEE_SITE}/index.html ${EPEE_SITE}/favicon.png)
+add_dependencies(epee epee_page)

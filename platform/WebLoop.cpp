@@ -91,7 +91,6 @@ void newGame(WebPlay& play) {
     play.window.begin(*play.game);
     step(play);
 }
-
 } // namespace
 
 extern "C" EMSCRIPTEN_KEEPALIVE void epee_new_game(void* play) {
