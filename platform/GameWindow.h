@@ -6,6 +6,7 @@
 #include "Gamepad.h"
 #include "Renderer.h"
 #include "Settings.h"
+#include "TimerResolution.h"
 #include "Trace.h"
 #include "shell/FrmIntro.h"
 
@@ -53,6 +54,7 @@ class GameWindow {
     void toggleFullscreen();
     bool fullscreen() const;
 
+    TimerResolution timerResolution_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;
     std::unique_ptr<Renderer> renderer_;

@@ -39,8 +39,9 @@ start_to_first_frame() {
     local trace=$E2E_WORK/start-trace launched=$E2E_WORK/launched pid
     for _ in $(seq "$1"); do
         rm -f "$trace"
-        EPEE_TRACE=$trace bash -c 'echo "${EPOCHREALTIME/./}" >"$0"; exec "$1"' \
-            "$launched" "$BUILD/epee" &
+        # shellcheck disable=SC2086 # the runner may be a command with its arguments
+        EPEE_TRACE=$trace bash -c 'echo "${EPOCHREALTIME/./}" >"$0"; exec "$@"' \
+            "$launched" $GAME_RUNNER "$GAME" &
         pid=$!
         sleep 0.8
         kill "$pid"
