@@ -89,28 +89,31 @@ Micros GameWindow::now() const {
     return Micros(double(elapsed) * 1e6 / double(SDL_GetPerformanceFrequency()));
 }
 
-int GameWindow::run(FrmIntro& game) {
+void GameWindow::begin(FrmIntro& game) {
     if (trace_) trace_->watchTimers(game);
+    mustRedraw_ = true;
     present(game);
     // Pads are looked for once the window shows: the search takes time the player would
     // otherwise spend before a blank window. Pads already plugged in are announced then,
     // and without any the keyboard still plays, so a failure is no reason to stop.
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
-    while (!game.ended()) {
-        game.timers.fireDue(now());
-        if (auto key = gamepad_->repeatDue(now())) press(*key, game);
-        if (game.ended()) break;
-        present(game);
-        auto due = earliest(game.timers.nextDue(), gamepad_->nextRepeat());
-        int timeout = -1;
-        if (due) timeout = int(std::max<Micros>(0, (*due - now() + 999) / 1000));
-        SDL_Event event;
-        if (!SDL_WaitEventTimeout(&event, timeout)) continue;
+}
+
+void GameWindow::update(FrmIntro& game) {
+    SDL_Event event;
+    while (!game.ended() && SDL_PollEvent(&event))
         handle(event, game);
-        while (!game.ended() && SDL_PollEvent(&event))
-            handle(event, game);
-    }
-    return 0;
+    fireDue(game);
+}
+
+void GameWindow::fireDue(FrmIntro& game) {
+    if (game.ended()) return;
+    game.timers.fireDue(now());
+    if (auto key = gamepad_->repeatDue(now())) press(*key, game);
+}
+
+std::optional<Micros> GameWindow::nextDue(const FrmIntro& game) const {
+    return earliest(game.timers.nextDue(), gamepad_->nextRepeat());
 }
 
 void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {

@@ -1,6 +1,7 @@
-// The game's desktop window: opens it at a comfortable scale, feeds the game its
-// keys (keyboard and gamepads) and the real clock, sleeps until the next timer or
-// gamepad repeat is due, and redraws only when what the game shows has changed.
+// The game's window: opens it at a comfortable scale, feeds the game its keys (keyboard
+// and gamepads) and the real clock, and redraws only when what the game shows has changed.
+// One step of play is update() then present(); a driver calls them again when an event
+// comes or the next timer or gamepad repeat is due (DesktopLoop.cpp, WebLoop.cpp).
 #pragma once
 #include "Gamepad.h"
 #include "Renderer.h"
@@ -28,17 +29,28 @@ class GameWindow {
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
 
-    // Plays until the game ends or the window is closed; returns the exit status.
+    // Plays until the game ends or the window is closed, sleeping between steps; returns
+    // the exit status. The desktop's driver.
     int run(FrmIntro& game);
 
     // The window as the player leaves it, to open it so next time.
     Settings settings() const;
 
-  private:
-    Micros now() const;
-    void handle(const SDL_Event& event, FrmIntro& game);
-    void press(int16 keyCode, FrmIntro& game);
+    // Shows the game's first picture and starts listening to gamepads.
+    void begin(FrmIntro& game);
+    // Takes the pending events, then fires the timers and the gamepad repeat due by now.
+    void update(FrmIntro& game);
+    // Draws the game if what it shows has changed, or the window asks for it.
     void present(FrmIntro& game);
+    // When update has work to do without a new event: the next timer or gamepad repeat.
+    std::optional<Micros> nextDue(const FrmIntro& game) const;
+    Micros now() const;
+    SDL_Window* sdlWindow() const { return window_; }
+
+  private:
+    void handle(const SDL_Event& event, FrmIntro& game);
+    void fireDue(FrmIntro& game);
+    void press(int16 keyCode, FrmIntro& game);
     void toggleFullscreen();
     bool fullscreen() const;
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds SDL2, SDL2_ttf, SDL2_image and FreeType as static libraries for a cross toolchain,
 # from the Debian source packages of the versions the Linux build links, into a cache.
-#   tools/thirdparty.sh TOOLCHAIN        (TOOLCHAIN: mingw)
+#   tools/thirdparty.sh TOOLCHAIN        (TOOLCHAIN: mingw or emscripten)
 # Prints the install prefix (include/, lib/, lib/cmake, lib/pkgconfig, share/licenses) on
 # its last line. The sources are fetched once into $CACHE/sources; each library is built in
 # a scratch folder and copied into $CACHE/TOOLCHAIN only once it built and installed
@@ -21,7 +21,12 @@ die() {
 
 case "$TOOLCHAIN" in
 mingw) TOOLCHAIN_FILE=$ROOT/cmake/mingw-w64.cmake ;;
-*) die "usage: $0 mingw" ;;
+emscripten)
+    TOOLCHAIN_FILE=$ROOT/cmake/emscripten.cmake
+    # Debian's emcc needs Debian's node modules, even when another node comes first in PATH.
+    export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+    ;;
+*) die "usage: $0 mingw|emscripten" ;;
 esac
 
 PREFIX=$CACHE/$TOOLCHAIN

@@ -1,0 +1,107 @@
+// The game in a web page. A page must never be blocked, so the browser drives the window
+// from its own event loop: a step when SDL queues an event and when the next timer or
+// gamepad repeat is due, and drawing on the display's next frame. The page (web/) shows
+// what comes after the end of a game; a failure aborts the module, which the page reports.
+#include "GameWindow.h"
+
+#include <emscripten.h>
+#include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+// Everything a game in the page needs, reached by the browser's callbacks through their
+// user-data pointer. It lives as long as the page.
+struct WebPlay {
+    GameWindow window;
+    std::unique_ptr<FrmIntro> game;
+    long wakeUp = 0; // the pending timeout, 0 when none
+    bool framePending = false;
+};
+
+void step(WebPlay& play);
+
+void onTimeout(void* data) {
+    auto& play = *static_cast<WebPlay*>(data);
+    play.wakeUp = 0;
+    step(play);
+}
+
+void wakeAfter(WebPlay& play, double ms) {
+    if (play.wakeUp) emscripten_clear_timeout(play.wakeUp);
+    play.wakeUp = emscripten_set_timeout(onTimeout, ms, &play);
+}
+
+// An event just queued by SDL (a key, a gamepad, the page resized): it is taken by a step
+// run as soon as the browser is free, never inside SDL's own event handling.
+int onEvent(void* data, SDL_Event*) {
+    wakeAfter(*static_cast<WebPlay*>(data), 0);
+    return 1;
+}
+
+// Without the display's pixel ratio in the window's size, SDL's software picture would be
+// stretched by the browser; with it the canvas holds one pixel per device pixel, so text
+// is set at the size it shows.
+void fitCanvas(const WebPlay& play) {
+    double cssWidth = 0, cssHeight = 0;
+    emscripten_get_element_css_size("#canvas", &cssWidth, &cssHeight);
+    const double ratio = emscripten_get_device_pixel_ratio();
+    const int w = int(std::lround(cssWidth * ratio)), h = int(std::lround(cssHeight * ratio));
+    int shownW = 0, shownH = 0;
+    SDL_GetWindowSize(play.window.sdlWindow(), &shownW, &shownH);
+    if (w > 0 && h > 0 && (w != shownW || h != shownH))
+        SDL_SetWindowSize(play.window.sdlWindow(), w, h);
+}
+
+EM_BOOL onFrame(double, void* data) {
+    auto& play = *static_cast<WebPlay*>(data);
+    play.framePending = false;
+    if (!play.game->ended()) play.window.present(*play.game);
+    return EM_FALSE;
+}
+
+void gameOver(WebPlay& play) {
+    if (play.wakeUp) emscripten_clear_timeout(play.wakeUp);
+    play.wakeUp = 0;
+    // The page shows its end screen; its "Rejouer" button calls back for a new game.
+    EM_ASM({ Module.onGameEnd(function() { Module._epee_new_game($0); }); }, &play);
+}
+
+void step(WebPlay& play) {
+    fitCanvas(play);
+    play.window.update(*play.game);
+    if (play.game->ended()) return gameOver(play);
+    // Rounded up: a wake-up before the due time would find nothing to do.
+    if (auto due = play.window.nextDue(*play.game))
+        wakeAfter(play, double(std::max<Micros>(0, (*due - play.window.now() + 999) / 1000)));
+    if (!play.framePending) {
+        play.framePending = true;
+        emscripten_request_animation_frame(onFrame, &play);
+    }
+}
+
+void newGame(WebPlay& play) {
+    play.game = std::make_unique<FrmIntro>();
+    // The new game's clock starts at the window's present time, not at the window's start.
+    play.game->timers.fireDue(play.window.now());
+    play.game->Form_Load();
+    play.window.begin(*play.game);
+    step(play);
+}
+} // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE void epee_new_game(void* play) {
+    newGame(*static_cast<WebPlay*>(play));
+}
+
+int main() {
+    // The window's size is set in device pixels (fitCanvas), as SDL's software drawing needs.
+    SDL_SetHint(SDL_HINT_VIDEO_HIGHDPI_DISABLED, "1");
+    auto* play = new WebPlay; // for the page's whole life
+    SDL_AddEventWatch(onEvent, play);
+    newGame(*play);
+    return 0;
+}
