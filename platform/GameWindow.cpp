@@ -55,13 +55,13 @@ GameWindow::GameWindow() {
     if (!window_) fail("SDL_CreateWindow");
     sdlRenderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (!sdlRenderer_) fail("SDL_CreateRenderer");
-    renderer_ = std::make_unique<Renderer>(sdlRenderer_);
+    screen_ = std::make_unique<Screen>(window_, sdlRenderer_);
     SDL_ShowCursor(SDL_DISABLE);
     start_ = SDL_GetPerformanceCounter();
 }
 
 GameWindow::~GameWindow() {
-    renderer_.reset();
+    screen_.reset();
     gamepad_.reset();
     if (sdlRenderer_) SDL_DestroyRenderer(sdlRenderer_);
     if (window_) SDL_DestroyWindow(window_);
@@ -106,11 +106,13 @@ void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
         break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) game.closeWindow();
-        mustRedraw_ = true;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            screen_->redrawAll();
         break;
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET:
-        mustRedraw_ = true;
+        screen_->redrawAll();
         break;
     case SDL_KEYDOWN: {
         TranslatedKey key = translateKey(event.key.keysym);
@@ -135,17 +137,11 @@ void GameWindow::press(int16 keyCode, FrmIntro& game) {
 }
 
 void GameWindow::present(FrmIntro& game) {
-    std::vector<DrawItem> items = buildDrawList(game);
-    if (!mustRedraw_ && items == shown_) return;
-    renderer_->draw(items);
-    SDL_RenderPresent(sdlRenderer_);
-    if (trace_) trace_->frame();
-    shown_ = std::move(items);
-    mustRedraw_ = false;
+    if (screen_->show(buildDrawList(game)) && trace_) trace_->frame();
 }
 
 void GameWindow::toggleFullscreen() {
     bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
     SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    mustRedraw_ = true;
+    screen_->redrawAll();
 }

@@ -1,9 +1,9 @@
 // The game's desktop window: opens it at a comfortable scale, feeds the game its
 // keys (keyboard and gamepads) and the real clock, sleeps until the next timer or
-// gamepad repeat is due, and redraws only when what the game shows has changed.
+// gamepad repeat is due, and redraws only what the game shows that has changed.
 #pragma once
 #include "Gamepad.h"
-#include "Renderer.h"
+#include "Screen.h"
 #include "Trace.h"
 #include "shell/FrmIntro.h"
 
@@ -30,10 +30,8 @@ class GameWindow {
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;
-    std::unique_ptr<Renderer> renderer_;
+    std::unique_ptr<Screen> screen_;
     std::unique_ptr<Trace> trace_ = Trace::fromEnvironment();
     std::unique_ptr<Gamepad> gamepad_;
     Uint64 start_ = 0;
-    std::vector<DrawItem> shown_;
-    bool mustRedraw_ = true;
 };

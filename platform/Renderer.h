@@ -1,7 +1,8 @@
 // Turns the game's draw list into pixels: the play area scaled uniformly into the
 // output and centred with black bars, text set at the scaled size, pictures
-// scaled nearest-neighbour.
+// scaled nearest-neighbour. Between frames it redraws only what changed.
 #pragma once
+#include "Damage.h"
 #include "shell/DrawList.h"
 
 #include <SDL.h>
@@ -23,6 +24,8 @@ struct Viewport {
     int y(int twipsY) const;
     // Converts each edge, so elements that touch in twips touch on screen.
     SDL_Rect rect(const TwipRect& r) const;
+    // What an item with this clip may cover: never more than the play area.
+    SDL_Rect clip(const TwipRect& r) const;
 };
 
 class Renderer {
@@ -32,20 +35,40 @@ class Renderer {
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
+    // Draws the whole output.
     void draw(const std::vector<DrawItem>& items);
+    // Brings the output from the list drawn last to `items`, drawing only the rectangles
+    // that differ; everything after forget() or when the output's size has changed.
+    // Returns the rectangles drawn, in output pixels: none when nothing changed.
+    const std::vector<SDL_Rect>& update(const std::vector<DrawItem>& items);
+    // The output's pixels are lost (a new window surface, a reset device).
+    void forget() { valid_ = false; }
 
     // The typeface at the current scale; for measuring.
     TTF_Font* font() const { return font_; }
 
   private:
-    void fill(const DrawItem& item, const Viewport& view);
-    void picture(const DrawItem& item, const Viewport& view);
-    void text(const DrawItem& item, const Viewport& view);
+    // A texture and where it lands.
+    struct Placed {
+        SDL_Texture* texture;
+        SDL_Rect where;
+    };
+
+    // The output's size and where the play area lands in it.
+    Viewport prepare();
+    // Every item within `area`, drawn over black bars.
+    void paint(const DrawnList& list, const Viewport& view, const SDL_Rect& area);
+    bool hides(const DrawItem& item, const SDL_Rect& reach, const SDL_Rect& area,
+               const Viewport& view);
+    void drawItem(const DrawItem& item, const Viewport& view);
+    SDL_Rect reachOf(const DrawItem& item, const Viewport& view);
+    std::vector<Placed> placeText(const DrawItem& item, const Viewport& view);
     // One line centred both ways in its box, never wrapped.
-    void cellText(const DrawItem& item, const SDL_Rect& box);
+    Placed placeCellText(const DrawItem& item, const SDL_Rect& box);
+    bool pictureShows(const DrawItem& item) const;
     void useFontSize(int pixels);
     SDL_Texture* lineTexture(const std::string& line);
-    void clipTo(const TwipRect& clip, const Viewport& view);
+    SDL_Texture* narrowedLine(const std::string& line, int w, int h);
     SDL_Surface* decodedArt(Art art);
     SDL_Texture* sizedArt(Art art, int w, int h);
     void forgetSizedArt();
@@ -59,4 +82,8 @@ class Renderer {
     std::unordered_map<std::uint64_t, SDL_Texture*> sized_; // by picture and size
     std::unordered_map<std::string, SDL_Texture*> lines_;
     std::unordered_map<std::string, std::vector<std::string>> wrapped_;
+    DrawnList shown_;
+    SDL_Rect output_{0, 0, 0, 0};
+    bool valid_ = false;
+    std::vector<SDL_Rect> drawn_;
 };
