@@ -1,6 +1,7 @@
 #include "GameWindow.h"
 
 #include "KeyTranslation.h"
+#include "RendererChoice.h"
 
 #include <SDL_image.h>
 #include <SDL_ttf.h>
@@ -32,13 +33,7 @@ void fail(const char* what) {
 } // namespace
 
 GameWindow::GameWindow() {
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    // The game draws little: the software renderer redraws the whole island in about a
-    // millisecond, while a GL driver costs far more to start and to keep (under a plain
-    // X server, llvmpipe alone takes 90 MB and five times the CPU). The environment's
-    // SDL_RENDER_DRIVER and SDL_FRAMEBUFFER_ACCELERATION still choose otherwise.
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    chooseRenderer();
     // The game reads keys, never typed text, so the X input method's compose table is of
     // no use to it, and reading it takes 12 to 20 ms of the start-up. A player's own
     // setting still rules.
@@ -53,7 +48,7 @@ GameWindow::GameWindow() {
                                int(std::lround(kPlayHeightPx * scale)),
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) fail("SDL_CreateWindow");
-    sdlRenderer_ = SDL_CreateRenderer(window_, -1, 0);
+    sdlRenderer_ = createRenderer(window_);
     if (!sdlRenderer_) fail("SDL_CreateRenderer");
     screen_ = std::make_unique<Screen>(window_, sdlRenderer_);
     SDL_ShowCursor(SDL_DISABLE);
