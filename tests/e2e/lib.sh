@@ -22,9 +22,10 @@ fail() {
 # Milliseconds on a steady clock.
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# A private X server on a display it picks itself.
+# A private X server on a display it picks itself, its screen XVFB_SCREEN (WxHxDEPTH).
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$E2E_WORK/display" 2>/dev/null &
+    rm -f "$E2E_WORK/display"
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1600x1200x24}" -nolisten tcp 3>"$E2E_WORK/display" 2>/dev/null &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [ -s "$E2E_WORK/display" ] && break
