@@ -43,18 +43,24 @@ unit-tests: build
 
 asan-tests: deps
 	cmake -S . -B $(ASAN_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEPEE_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests epee_record
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests epee_record epee
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -E '_check$$'
 
-# The fuzzer starts from the recorded games and keeps what it finds in $(FUZZ_BUILD)/corpus.
+# The game's fuzzer starts from the recorded games and keeps what it finds in
+# $(FUZZ_BUILD)/corpus; the settings reader's fuzzer runs beside it, on the other core.
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
 	  -DEPEE_FUZZ=ON -DEPEE_SANITIZE=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target epee_fuzz epee_replay
-	rm -rf $(FUZZ_BUILD)/seeds && mkdir -p $(FUZZ_BUILD)/corpus
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target epee_fuzz epee_fuzz_settings epee_replay
+	rm -rf $(FUZZ_BUILD)/seeds && mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/settings-corpus
 	$(FUZZ_BUILD)/epee_replay --seeds $(FUZZ_BUILD)/seeds tests/replays/*.replay >/dev/null
+	$(FUZZ_BUILD)/epee_fuzz_settings -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=4200 \
+	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/settings- $(FUZZ_BUILD)/settings-corpus \
+	  >$(FUZZ_BUILD)/settings-fuzz.log 2>&1 & settings=$$!; \
 	$(FUZZ_BUILD)/epee_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=4096 \
-	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds
+	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/seeds; \
+	game=$$?; wait $$settings; status=$$?; tail -12 $(FUZZ_BUILD)/settings-fuzz.log; \
+	[ $$game = 0 ] && [ $$status = 0 ]
 
 e2e: build
 	tests/e2e.sh $(BUILD)

@@ -2,12 +2,14 @@
 
 #include "KeyTranslation.h"
 #include "RendererChoice.h"
+#include "VideoStart.h"
 
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
 #include <cmath>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 constexpr int kPlayWidthPx = kPlayArea.width / 15;
@@ -22,6 +24,15 @@ double openingScale() {
     return 1.0;
 }
 
+// The window's starting size: the scale asked for, else the size it had last time,
+// else the largest scale that fits.
+std::pair<int, int> openingSize(const WindowChoice& choice) {
+    if (!choice.scale && choice.remembered.width && choice.remembered.height)
+        return {*choice.remembered.width, *choice.remembered.height};
+    const double scale = choice.scale.value_or(openingScale());
+    return {int(std::lround(kPlayWidthPx * scale)), int(std::lround(kPlayHeightPx * scale))};
+}
+
 std::optional<Micros> earliest(std::optional<Micros> a, std::optional<Micros> b) {
     if (a && b) return std::min(*a, *b);
     return a ? a : b;
@@ -32,22 +43,25 @@ void fail(const char* what) {
 }
 } // namespace
 
-GameWindow::GameWindow() {
+GameWindow::GameWindow(const WindowChoice& choice) {
     chooseRenderer();
     // The game reads keys, never typed text, so the X input method's compose table is of
     // no use to it, and reading it takes 12 to 20 ms of the start-up. A player's own
     // setting still rules.
     SDL_setenv("XCOMPOSEFILE", "/dev/null", 0);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) fail("SDL_Init");
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) fail("SDL_Init");
+    startVideo();
     if (TTF_Init() != 0) fail("TTF_Init");
     IMG_Init(0);
     gamepad_ = std::make_unique<Gamepad>();
-    const double scale = openingScale();
+    std::tie(windowedWidth_, windowedHeight_) = openingSize(choice);
+    const bool full = choice.fullscreen.value_or(choice.remembered.fullscreen.value_or(false));
     window_ = SDL_CreateWindow("Form1", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               int(std::lround(kPlayWidthPx * scale)),
-                               int(std::lround(kPlayHeightPx * scale)),
-                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+                               windowedWidth_, windowedHeight_,
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
+                                   (full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
     if (!window_) fail("SDL_CreateWindow");
+    if (trace_) trace_->window(full);
     sdlRenderer_ = createRenderer(window_);
     if (!sdlRenderer_) fail("SDL_CreateRenderer");
     screen_ = std::make_unique<Screen>(window_, sdlRenderer_);
@@ -101,6 +115,8 @@ void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
         break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) game.closeWindow();
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && !fullscreen())
+            SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
             event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
             screen_->redrawAll();
@@ -135,8 +151,17 @@ void GameWindow::present(FrmIntro& game) {
     if (screen_->show(buildDrawList(game)) && trace_) trace_->frame();
 }
 
+bool GameWindow::fullscreen() const {
+    return SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
 void GameWindow::toggleFullscreen() {
-    bool full = SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP;
-    SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    const bool full = !fullscreen();
+    SDL_SetWindowFullscreen(window_, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (trace_) trace_->window(full);
     screen_->redrawAll();
+}
+
+Settings GameWindow::settings() const {
+    return {fullscreen(), windowedWidth_, windowedHeight_};
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include "Gamepad.h"
 #include "Screen.h"
+#include "Settings.h"
 #include "Trace.h"
 #include "shell/FrmIntro.h"
 
@@ -11,9 +12,17 @@
 
 #include <memory>
 
+// How the window opens: the command line's choices first, then the remembered ones.
+struct WindowChoice {
+    std::optional<double> scale;
+    std::optional<bool> fullscreen;
+    Settings remembered;
+};
+
 class GameWindow {
   public:
-    GameWindow();
+    // Throws NoDisplay when no display can show the window.
+    explicit GameWindow(const WindowChoice& choice = {});
     ~GameWindow();
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
@@ -21,12 +30,16 @@ class GameWindow {
     // Plays until the game ends or the window is closed; returns the exit status.
     int run(FrmIntro& game);
 
+    // The window as the player leaves it, to open it so next time.
+    Settings settings() const;
+
   private:
     Micros now() const;
     void handle(const SDL_Event& event, FrmIntro& game);
     void press(int16 keyCode, FrmIntro& game);
     void present(FrmIntro& game);
     void toggleFullscreen();
+    bool fullscreen() const;
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;
@@ -34,4 +47,7 @@ class GameWindow {
     std::unique_ptr<Trace> trace_ = Trace::fromEnvironment();
     std::unique_ptr<Gamepad> gamepad_;
     Uint64 start_ = 0;
+    // The size of the window when not fullscreen, as the player last made it.
+    int windowedWidth_ = 0;
+    int windowedHeight_ = 0;
 };

@@ -25,6 +25,18 @@ SDL_Surface* loadArt(Art art) {
     return converted;
 }
 
+// The built-in typeface at the play area's own size, read from its own stream.
+TTF_Font* openFont(SDL_RWops*& data) {
+    auto bytes = embeddedFile("font.ttf");
+    data = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+    TTF_Font* font = TTF_OpenFontRW(data, 0, kFontPixels);
+    if (!font) throw std::runtime_error(TTF_GetError());
+    // Light hinting keeps the glyphs sharp on their rows but leaves their widths as
+    // drawn, so a word set larger is as wide as its place in the layout, scaled.
+    TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
+    return font;
+}
+
 // Whether every pixel of a 32-bit surface is fully opaque.
 bool opaque(const SDL_Surface* surface) {
     for (int y = 0; y < surface->h; ++y) {
@@ -67,21 +79,21 @@ SDL_Rect Viewport::clip(const TwipRect& r) const {
 
 Renderer::Renderer(SDL_Renderer* renderer) : renderer_(renderer) {
     if (TTF_WasInit() == 0 && TTF_Init() != 0) throw std::runtime_error(TTF_GetError());
-    auto font = embeddedFile("font.ttf");
-    fontData_ = SDL_RWFromConstMem(font.data(), int(font.size()));
-    font_ = TTF_OpenFontRW(fontData_, 0, kFontPixels);
-    if (!font_) throw std::runtime_error(TTF_GetError());
+    layoutFont_ = openFont(layoutFontData_);
+    font_ = openFont(fontData_);
     fontPixels_ = kFontPixels;
 }
 
 Renderer::~Renderer() {
-    for (auto& [_, t] : lines_)
+    for (auto& [_, t] : texts_)
         SDL_DestroyTexture(t);
     forgetSizedArt();
     for (SDL_Surface* s : art_)
         SDL_FreeSurface(s);
     TTF_CloseFont(font_);
     SDL_RWclose(fontData_);
+    TTF_CloseFont(layoutFont_);
+    SDL_RWclose(layoutFontData_);
 }
 
 void Renderer::draw(const std::vector<DrawItem>& items) {
@@ -116,7 +128,7 @@ Viewport Renderer::prepare() {
     output_ = {0, 0, 0, 0};
     SDL_GetRendererOutputSize(renderer_, &output_.w, &output_.h);
     const Viewport view = Viewport::fit(output_.w, output_.h);
-    useFontSize(int(std::lround(kFontPixels * view.scale)));
+    useFontSize(fontPixelsAt(view.scale));
     return view;
 }
 
@@ -252,50 +264,70 @@ void Renderer::forgetSizedArt() {
 }
 
 std::vector<Renderer::Placed> Renderer::placeText(const DrawItem& item, const Viewport& view) {
-    const SDL_Rect box = view.rect(item.box);
     if (item.alignment == Align::CentreMiddle) {
-        Placed cell = placeCellText(item, box);
+        Placed cell = placeCellText(item, view.rect(item.box));
         if (!cell.texture) return {};
         return {cell};
     }
-    std::string key = std::to_string(box.w) + '\x1f' + item.text;
-    auto found = wrapped_.find(key);
-    if (found == wrapped_.end())
-        found = wrapped_.emplace(key, wrapText(font_, item.text, box.w)).first;
-    const int skip = int(std::lround(kLinePixels * view.scale));
-    std::vector<Placed> lines;
-    int y = box.y;
-    for (const std::string& line : found->second) {
-        if (SDL_Texture* texture = lineTexture(line)) {
+    std::vector<Placed> words;
+    for (const SetWord& word : typeset(item, view))
+        if (SDL_Texture* texture = textTexture(word.text)) {
             int tw = 0, th = 0;
             SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
-            int x = item.alignment == Align::Left ? box.x : box.x + (box.w - tw) / 2;
-            lines.push_back({texture, {x, y, tw, th}});
+            words.push_back({texture, {word.x, word.y, tw, th}});
         }
-        y += skip;
+    return words;
+}
+
+// Each word keeps its place in the layout, scaled: glyphs set at another size are not
+// exactly as wide, and the difference would pile up along a line.
+std::vector<Renderer::SetWord> Renderer::typeset(const DrawItem& item, const Viewport& view) {
+    useFontSize(fontPixelsAt(view.scale));
+    const SDL_Rect box = view.rect(item.box);
+    const auto& lines = layout(item.text, item.box.width);
+    std::vector<SetWord> set;
+    for (int i = 0; i < int(lines.size()); ++i) {
+        const SetLine& line = lines[i];
+        int x = box.x;
+        if (item.alignment == Align::Centre)
+            x += (box.w - int(std::lround(line.width * view.scale))) / 2;
+        const int y = box.y + int(std::lround(i * kLinePixels * view.scale));
+        for (const PlacedWord& word : line.words)
+            set.push_back({word.text, x + int(std::lround(word.x * view.scale)), y, i});
     }
-    return lines;
+    return set;
+}
+
+const std::vector<Renderer::SetLine>& Renderer::layout(const std::string& text, int widthTwips) {
+    const int width = widthTwips / 15;
+    std::string key = std::to_string(width) + '\x1f' + text;
+    auto found = layouts_.find(key);
+    if (found != layouts_.end()) return found->second;
+    std::vector<SetLine> lines;
+    for (const std::string& line : wrapText(layoutFont_, text, width))
+        lines.push_back({placeWords(layoutFont_, line), textWidth(layoutFont_, line)});
+    return layouts_.emplace(std::move(key), std::move(lines)).first->second;
 }
 
 Renderer::Placed Renderer::placeCellText(const DrawItem& item, const SDL_Rect& box) {
-    SDL_Texture* texture = lineTexture(item.text);
+    SDL_Texture* texture = textTexture(item.text);
     if (!texture) return {nullptr, {}};
     int tw = 0, th = 0;
     SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
     // A text wider than its cell is drawn narrower: broken in two it would leave the cell.
     const double fit = std::min(1.0, double(box.w) / tw);
     const int w = int(std::lround(tw * fit)), h = int(std::lround(th * fit));
-    if (fit < 1.0) texture = narrowedLine(item.text, w, h);
+    if (fit < 1.0) texture = narrowedText(item.text, w, h);
     // The texture is one line high, ascent to descent: centring it centres the line.
     return {texture, {box.x + (box.w - w) / 2, box.y + (box.h - h) / 2, w, h}};
 }
 
 // Narrowed once, not while copying: a copy that scales gives other pixels when only part
 // of it is redrawn.
-SDL_Texture* Renderer::narrowedLine(const std::string& line, int w, int h) {
-    std::string key = line + '\x1e' + std::to_string(w);
-    if (auto it = lines_.find(key); it != lines_.end()) return it->second;
-    SDL_Surface* wide = TTF_RenderUTF8_Blended(font_, line.c_str(), SDL_Color{255, 255, 255, 255});
+SDL_Texture* Renderer::narrowedText(const std::string& text, int w, int h) {
+    std::string key = text + '\x1e' + std::to_string(w);
+    if (auto it = texts_.find(key); it != texts_.end()) return it->second;
+    SDL_Surface* wide = TTF_RenderUTF8_Blended(font_, text.c_str(), SDL_Color{255, 255, 255, 255});
     SDL_Surface* narrow =
         wide ? SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, wide->format->format) : nullptr;
     SDL_Texture* texture = nullptr;
@@ -303,7 +335,7 @@ SDL_Texture* Renderer::narrowedLine(const std::string& line, int w, int h) {
         texture = SDL_CreateTextureFromSurface(renderer_, narrow);
     SDL_FreeSurface(narrow);
     SDL_FreeSurface(wide);
-    return lines_[key] = texture;
+    return texts_[key] = texture;
 }
 
 void Renderer::useFontSize(int pixels) {
@@ -311,21 +343,20 @@ void Renderer::useFontSize(int pixels) {
     if (pixels == fontPixels_) return;
     TTF_SetFontSize(font_, pixels);
     fontPixels_ = pixels;
-    for (auto& [_, t] : lines_)
+    for (auto& [_, t] : texts_)
         SDL_DestroyTexture(t);
-    lines_.clear();
-    wrapped_.clear();
+    texts_.clear();
     // The scale has changed: pictures are shown at new sizes too.
     forgetSizedArt();
 }
 
-SDL_Texture* Renderer::lineTexture(const std::string& line) {
-    if (line.empty()) return nullptr;
-    if (auto it = lines_.find(line); it != lines_.end()) return it->second;
+SDL_Texture* Renderer::textTexture(const std::string& text) {
+    if (text.empty()) return nullptr;
+    if (auto it = texts_.find(text); it != texts_.end()) return it->second;
     // Set white once; each use tints it to the label's colour.
     SDL_Surface* surface =
-        TTF_RenderUTF8_Blended(font_, line.c_str(), SDL_Color{255, 255, 255, 255});
+        TTF_RenderUTF8_Blended(font_, text.c_str(), SDL_Color{255, 255, 255, 255});
     SDL_Texture* texture = surface ? SDL_CreateTextureFromSurface(renderer_, surface) : nullptr;
     SDL_FreeSurface(surface);
-    return lines_[line] = texture;
+    return texts_[text] = texture;
 }

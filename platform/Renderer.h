@@ -1,8 +1,10 @@
 // Turns the game's draw list into pixels: the play area scaled uniformly into the
-// output and centred with black bars, text set at the scaled size, pictures
-// scaled nearest-neighbour. Between frames it redraws only what changed.
+// output and centred with black bars, text laid out at the play area's own size and
+// set at the scaled size, pictures scaled nearest-neighbour. Between frames it redraws
+// only what changed.
 #pragma once
 #include "Damage.h"
+#include "TextLayout.h"
 #include "shell/DrawList.h"
 
 #include <SDL.h>
@@ -44,6 +46,14 @@ class Renderer {
     // The output's pixels are lost (a new window surface, a reset device).
     void forget() { valid_ = false; }
 
+    // A word of a text as it lands on the screen: the top left of its line box there.
+    struct SetWord {
+        std::string text;
+        int x, y, line;
+    };
+    // Where the words of a wrapped text land at a scale; sets the typeface to that scale.
+    std::vector<SetWord> typeset(const DrawItem& item, const Viewport& view);
+
     // The typeface at the current scale; for measuring.
     TTF_Font* font() const { return font_; }
 
@@ -66,22 +76,30 @@ class Renderer {
     // One line centred both ways in its box, never wrapped.
     Placed placeCellText(const DrawItem& item, const SDL_Rect& box);
     bool pictureShows(const DrawItem& item) const;
+    // A text's lines at the play area's own size: their words and widths.
+    struct SetLine {
+        std::vector<PlacedWord> words;
+        int width;
+    };
+    const std::vector<SetLine>& layout(const std::string& text, int widthTwips);
     void useFontSize(int pixels);
-    SDL_Texture* lineTexture(const std::string& line);
-    SDL_Texture* narrowedLine(const std::string& line, int w, int h);
+    SDL_Texture* textTexture(const std::string& text); // one word, or a cell's text
+    SDL_Texture* narrowedText(const std::string& text, int w, int h);
     SDL_Surface* decodedArt(Art art);
     SDL_Texture* sizedArt(Art art, int w, int h);
     void forgetSizedArt();
 
     SDL_Renderer* renderer_;
+    SDL_RWops* layoutFontData_ = nullptr;
+    TTF_Font* layoutFont_ = nullptr; // always at the play area's own size
     SDL_RWops* fontData_ = nullptr;
     TTF_Font* font_ = nullptr;
     int fontPixels_ = 0;
     std::array<SDL_Surface*, static_cast<int>(Art::Count)> art_{};
     std::array<bool, static_cast<int>(Art::Count)> decoded_{};
     std::unordered_map<std::uint64_t, SDL_Texture*> sized_; // by picture and size
-    std::unordered_map<std::string, SDL_Texture*> lines_;
-    std::unordered_map<std::string, std::vector<std::string>> wrapped_;
+    std::unordered_map<std::string, SDL_Texture*> texts_;
+    std::unordered_map<std::string, std::vector<SetLine>> layouts_; // by width and text
     DrawnList shown_;
     SDL_Rect output_{0, 0, 0, 0};
     bool valid_ = false;

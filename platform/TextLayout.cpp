@@ -1,5 +1,7 @@
 #include "TextLayout.h"
 
+#include <algorithm>
+
 namespace {
 std::string trimRight(std::string s) {
     while (!s.empty() && s.back() == ' ')
@@ -59,4 +61,14 @@ std::vector<std::string> wrapText(TTF_Font* font, const std::string& text, int w
         if (pos == std::string::npos) break;
     }
     return lines;
+}
+
+std::vector<PlacedWord> placeWords(TTF_Font* font, const std::string& line) {
+    std::vector<PlacedWord> words;
+    for (std::size_t start = line.find_first_not_of(' '); start != std::string::npos;) {
+        std::size_t end = std::min(line.find(' ', start), line.size());
+        words.push_back({line.substr(start, end - start), textWidth(font, line.substr(0, start))});
+        start = line.find_first_not_of(' ', end);
+    }
+    return words;
 }

@@ -35,6 +35,10 @@ void Trace::frame() {
     line("frame", "");
 }
 
+void Trace::window(bool fullscreen) {
+    line("window", fullscreen ? "fullscreen" : "window");
+}
+
 void Trace::line(std::string_view what, std::string_view detail) {
     using namespace std::chrono;
     const auto us = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();

@@ -1,6 +1,6 @@
 // An opt-in log for measuring the real program: with EPEE_TRACE=FILE set, every timer
-// tick, key press and drawn frame is written to FILE with its wall-clock time in
-// microseconds. Off by default; it changes nothing the game does.
+// tick, key press, drawn frame and change of the window's mode is written to FILE with its
+// wall-clock time in microseconds. Off by default; it changes nothing the game does.
 #pragma once
 #include "shell/FrmIntro.h"
 
@@ -20,6 +20,8 @@ class Trace {
     void watchTimers(FrmIntro& game);
     void key(int code);
     void frame();
+    // The window's mode as the game set it: "fullscreen" or "window".
+    void window(bool fullscreen);
 
   private:
     explicit Trace(std::FILE* file) : file_(file) {}

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The real program in a real X server without a window manager: the title turns blue,
+# The real program in a real X server without a window manager: the window remembered
+# between runs and the command line's choices of it; the title turns blue,
 # space and "FIN" lead to the green island, a few steps and a door work, Esc ends with
 # status 0; and closing the window in every phase ends the program at once with status 0.
 # The keys come from the recorded whole quest, played in real time up to its marks.
@@ -10,6 +11,28 @@ cd "$(dirname "$0")/.."
 QUEST=tests/replays/quest.replay
 
 start_xvfb
+
+# The window is remembered between runs: --scale 1 opens it at 751 x 600; left
+# fullscreen, it opens fullscreen the next time, and --window brings the same window
+# back. With no window manager to grant it, fullscreen is read from the game's trace.
+GAME_ARGS="--scale 1" start_game
+[ "$(window_size)" = 751x600 ] || fail "--scale 1 opened a window of $(window_size)"
+key F11
+sleep 0.3
+close_window
+expect_exit_0 2 "closing the fullscreen window"
+grep -qx fullscreen=1 "$XDG_CONFIG_HOME/epee-legendaire/settings.ini" || fail "fullscreen not remembered"
+start_game env EPEE_TRACE="$E2E_WORK/trace"
+grep -q ' window fullscreen$' "$E2E_WORK/trace" || fail "the remembered fullscreen was not restored"
+close_window
+expect_exit_0 2 "closing the remembered fullscreen window"
+GAME_ARGS=--window start_game env EPEE_TRACE="$E2E_WORK/trace"
+grep -q ' window window$' "$E2E_WORK/trace" && [ "$(window_size)" = 751x600 ] ||
+    fail "--window opened a window of $(window_size): $(grep window "$E2E_WORK/trace")"
+close_window
+expect_exit_0 2 "closing the remembered window"
+rm -r "$XDG_CONFIG_HOME"
+echo "window remembered: --scale 1, fullscreen, --window"
 
 # Esc during a step of the game ends the program through its quit fade.
 start_game

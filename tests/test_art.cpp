@@ -1,18 +1,20 @@
 // The game's artwork and typography: every picture file agrees with the art table, every caption
 // fits its label in the chosen typeface, and the art tool rebuilds the pictures exactly.
 #include "frontend/NameEntry.h"
-#include "platform/TextLayout.h"
-#include "platform/Typeface.h"
+#include "platform/Renderer.h"
 #include "shell/FrmIntro.h"
 
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <set>
 #include <sstream>
 
@@ -75,75 +77,155 @@ void forEachLabel(const std::vector<const Element*>& elements,
     }
 }
 
-// The typeface at a scale of the play area's own size.
-struct Typeface {
-    explicit Typeface(int scale)
-        : scale(scale), font((TTF_Init(), TTF_OpenFont(kFontFile, kFontPixels * scale))) {}
-    ~Typeface() {
-        TTF_CloseFont(font);
-        TTF_Quit();
-    }
-    int pixels(int twips) const { return twips / 15 * scale; }
-    int lineOf(int twipsDown) const { return pixels(twipsDown) / (kLinePixels * scale); }
-    int width(const std::string& text) const { return textWidth(font, text); }
-
-    // Every word fits the width, so none is cut, and the wrapped lines fit the height.
-    void expectFits(const std::string& text, int widthTwips, int heightTwips) const {
-        std::istringstream words(text);
-        for (std::string w; words >> w;)
-            EXPECT_LE(width(w), pixels(widthTwips)) << w;
-        const int lines = static_cast<int>(wrapText(font, text, pixels(widthTwips)).size());
-        EXPECT_LE((lines - 1) * kLinePixels * scale + TTF_FontHeight(font), pixels(heightTwips))
-            << text;
-    }
-
-    int scale;
-    TTF_Font* font;
+// A word as the player sees it on the screen: its ink across, its line's box down.
+struct Ink {
+    std::string text;
+    int line;
+    SDL_Rect box;
 };
+
+// The game's own renderer, on a surface nobody looks at, asked where captions land.
+struct Typesetter {
+    explicit Typesetter(int outputWidth, int outputHeight)
+        : surface((SDL_Init(SDL_INIT_VIDEO), TTF_Init(),
+                   SDL_CreateRGBSurfaceWithFormat(0, 8, 8, 32, SDL_PIXELFORMAT_ARGB8888)),
+                  SDL_FreeSurface),
+          sdl(SDL_CreateSoftwareRenderer(surface.get()), SDL_DestroyRenderer), renderer(sdl.get()),
+          view(Viewport::fit(outputWidth, outputHeight)) {}
+
+    static TwipRect placeOf(const Element& e) {
+        TwipRect r{e.left, e.top, e.width, e.height};
+        for (const Panel* p = e.parent; p; p = p->parent)
+            r.left += p->left, r.top += p->top;
+        return r;
+    }
+    SDL_Rect screen(const Element& e) const { return view.rect(placeOf(e)); }
+
+    std::vector<Ink> set(const Label& label, const std::string& text) {
+        DrawItem item;
+        item.kind = DrawItem::Kind::Text;
+        item.box = placeOf(label);
+        item.text = text;
+        item.alignment = label.alignment;
+        std::vector<Ink> inks;
+        for (const Renderer::SetWord& w : renderer.typeset(item, view)) {
+            auto [left, right] = inkAcross(w.text);
+            inks.push_back(
+                {w.text, w.line, {w.x + left, w.y, right - left, TTF_FontHeight(renderer.font())}});
+        }
+        return inks;
+    }
+    std::vector<Ink> set(const Label& label) { return set(label, label.caption); }
+
+    // The columns a word's glyphs cover, faint edges included.
+    std::pair<int, int> inkAcross(const std::string& word) const {
+        SDL_Surface* s =
+            TTF_RenderUTF8_Blended(renderer.font(), word.c_str(), {255, 255, 255, 255});
+        int left = s->w, right = 0;
+        for (int y = 0; y < s->h; ++y)
+            for (int x = 0; x < s->w; ++x)
+                if (static_cast<const Uint32*>(s->pixels)[y * s->pitch / 4 + x] >> 24 > 24)
+                    left = std::min(left, x), right = std::max(right, x + 1);
+        SDL_FreeSurface(s);
+        return {left, right};
+    }
+
+    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> surface;
+    std::unique_ptr<SDL_Renderer, void (*)(SDL_Renderer*)> sdl;
+    Renderer renderer;
+    Viewport view;
+};
+
+std::vector<std::string> wordsOf(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+std::vector<std::string> wordsOn(const std::vector<Ink>& inks, int line) {
+    std::vector<std::string> words;
+    for (const Ink& ink : inks)
+        if (ink.line == line) words.push_back(ink.text);
+    return words;
+}
+
+// Every word whole and in order, every line inside the label.
+void expectWithin(const std::vector<Ink>& inks, const std::string& text, const SDL_Rect& label) {
+    std::vector<std::string> set;
+    for (const Ink& ink : inks) {
+        set.push_back(ink.text);
+        SDL_Rect both;
+        SDL_UnionRect(&ink.box, &label, &both);
+        EXPECT_TRUE(SDL_RectEquals(&both, &label)) << ink.text << " of " << text;
+    }
+    EXPECT_EQ(set, wordsOf(text));
+}
 } // namespace
 
-TEST(Typography, EveryCaptionFitsItsLabelAndTheMenuLinesUpWithItsRuleAndValues) {
+TEST(Typography, EveryCaptionFallsOnTheLinesItsLabelLeavesForItAtEveryScale) {
     FrmIntro w;
-    openNameEntry(w);
-    for (int scale : {1, 2}) {
+    const Label &colours = w.lblAide(4), &r = w.lblAide(6), &v = w.lblAide(7), &b = w.lblAide(8);
+    const std::string sentence = colours.caption.substr(0, colours.caption.find(" R="));
+    for (auto [width, height] : {std::pair{751, 600}, {1127, 900}, {1502, 1200}}) {
+        Typesetter t(width, height);
+        const double scale = t.view.scale;
         SCOPED_TRACE("scale " + std::to_string(scale));
-        const Typeface t(scale);
-        ASSERT_NE(t.font, nullptr) << TTF_GetError();
         forEachLabel(w.stacking, [&](const Label& label) {
-            if (&label != &w.lblNom(7)) t.expectFits(label.caption, label.width, label.height);
+            if (!label.caption.empty() && label.cells.empty())
+                expectWithin(t.set(label), label.caption, t.screen(label));
         });
-        for (const CellText& cell : w.lblNom(7).cells) // "FIN" is drawn narrower to fit its cell
-            if (cell.text.size() == 1) t.expectFits(cell.text, cell.width, cell.height);
-        // The two longest messages: the mage's takes three lines.
+
+        // The sentence fills five lines; the names of the values share the lines of the values.
+        const auto set = t.set(colours);
+        const auto lineOf = [&](const Label& value) { return (value.top - colours.top) / 480; };
+        EXPECT_EQ(set.back().line, lineOf(b));
+        std::vector<std::string> sentenceWords;
+        for (int line = 0; line < lineOf(r); ++line)
+            for (const std::string& word : wordsOn(set, line))
+                sentenceWords.push_back(word);
+        EXPECT_EQ(sentenceWords, wordsOf(sentence));
+        EXPECT_EQ(wordsOn(set, lineOf(r)), (std::vector<std::string>{"R=", "V="}));
+        EXPECT_EQ(wordsOn(set, lineOf(b)), std::vector<std::string>{"B="});
+        for (auto [name, value] : {std::pair{"R=", &r}, {"V=", &v}, {"B=", &b}}) {
+            const SDL_Rect box = t.screen(*value);
+            for (const Ink& ink : set) {
+                EXPECT_FALSE(SDL_HasIntersection(&ink.box, &box)) << ink.text << " under " << name;
+                // Its name ends just before it, on its line.
+                if (ink.text == name && ink.line == lineOf(*value)) {
+                    EXPECT_TRUE(ink.box.x + ink.box.w <= box.x &&
+                                ink.box.x + ink.box.w > box.x - 12 * scale)
+                        << name << " ends at " << ink.box.x + ink.box.w << ", its value at "
+                        << box.x;
+                }
+            }
+        }
+
+        // The headings and "CONFIGURATION:" keep clear of the rule between inventory and help:
+        // left of it with room to spare, or right of it.
+        const SDL_Rect rule = t.screen(w.lblSepar);
+        const auto headings = t.set(w.lblItem);
+        ASSERT_EQ(headings.size(), 2u);
+        EXPECT_LE(headings[0].box.x + headings[0].box.w + 2 * scale, rule.x);
+        EXPECT_GE(headings[1].box.x, rule.x + rule.w);
+        const auto configuration = t.set(w.lblAide(5));
+        EXPECT_LE(configuration[0].box.x + configuration[0].box.w + 2 * scale, rule.x);
+
+        // Each item of the inventory on one line.
+        for (int i = 0; i <= 7; ++i)
+            EXPECT_EQ(t.set(w.lblObjet(i)).back().line, 0) << w.lblObjet(i).caption;
+        // The longest messages, with the widest name, in the message label's three lines.
         for (const char* text :
-             {"Hero  : C'est la place idéale pour rammasser de l'eau. Seulement, il me faudrait "
+             {"WWWWWW: C'est la place idéale pour rammasser de l'eau. Seulement, il me faudrait "
               "un sceau pour la rammasser.",
+              "WWWWWW: J'ai trouvé un sceau! Je peux m'en servir pour rammasser de l'eau dans le "
+              "lac à l'ouest.",
+              "WWWWWW: Une switche! Je devrais aller dessus pour l'activer ou mettre quelque chose "
+              "dessus.",
               "Mage: Je suis le magicien Oldavir. Prenez cette clé, elle vous sera utile pour "
               "ouvrir le coffre bloqué par un buisson."})
-            t.expectFits(text, w.lblMessage.width, w.lblMessage.height);
+            expectWithin(t.set(w.lblMessage, text), text, t.screen(w.lblMessage));
+        EXPECT_EQ(t.set(w.lblNom(8)).back().line, 1);
         for (Uint32 c : {U'é', U'è', U'ê', U'É', U'à', U'î', U'ç', U'ù', U'<', U'>'})
-            EXPECT_TRUE(TTF_GlyphIsProvided32(t.font, c)) << c;
-
-        // The body label starts at x 120 of the panel; the rule covers x 3600 to 3735.
-        const int aide = t.width(" INVENTAIRE:         ");
-        EXPECT_LE(t.width(" INVENTAIRE:"), t.pixels(3600 - 120));
-        EXPECT_GE(aide, t.pixels(3735 - 120));
-        EXPECT_LE(aide + t.width("AIDE:"), t.pixels(11055));
-        const Label &caption = w.lblAide(4), &r = w.lblAide(6), &v = w.lblAide(7),
-                    &b = w.lblAide(8);
-        const auto lines = wrapText(t.font, caption.caption, t.pixels(caption.width));
-        ASSERT_EQ(lines.size(), t.lineOf(b.top - caption.top) + 1u);
-        EXPECT_EQ(lines[t.lineOf(r.top - caption.top)], "R=         V=");
-        EXPECT_EQ(lines[t.lineOf(b.top - caption.top)], "B=");
-        // Each "=" ends before its value and no more than a small gap away: where the ink of
-        // the last glyph ends, from the start of the line.
-        int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
-        TTF_GlyphMetrics32(t.font, '=', &minx, &maxx, &miny, &maxy, &advance);
-        for (const auto& [text, value] : {std::pair{"R=", &r}, {"R=         V=", &v}, {"B=", &b}}) {
-            const int inkEnd = t.width(text) - advance + maxx;
-            EXPECT_LE(inkEnd, t.pixels(value->left - caption.left)) << text;
-            EXPECT_GE(inkEnd, t.pixels(value->left - caption.left - 180)) << text;
-        }
+            EXPECT_TRUE(TTF_GlyphIsProvided32(t.renderer.font(), c)) << c;
     }
 }
 

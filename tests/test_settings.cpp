@@ -1,0 +1,97 @@
+// The remembered window: a file the player or a crash may have spoiled never stops the
+// game, each value is judged on its own, and a save replaces the file whole or not at all.
+#include "platform/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+std::string textOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct SettingsFile : testing::Test {
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("epee-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::path file = folder / "epee-legendaire" / "settings.ini";
+    void SetUp() override { std::filesystem::remove_all(folder); }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+};
+} // namespace
+
+TEST(Settings, SpoiledValuesAreIgnoredOneByOne) {
+    ReadSettings good = parseSettings("[window]\nfullscreen=1\nwidth=1127\nheight=900\n");
+    EXPECT_EQ(good.problems, "");
+    EXPECT_EQ(good.settings.fullscreen, true);
+    EXPECT_EQ(std::pair(good.settings.width, good.settings.height),
+              std::pair(std::optional(1127), std::optional(900)));
+
+    struct Case {
+        const char* text;
+        std::optional<bool> fullscreen;
+        bool sized;
+    };
+    for (auto [text, fullscreen, sized] : {
+             Case{"fullscreen=1\nwidth=0\nheight=900\n", true, false},
+             Case{"fullscreen=yes\nwidth=800\nheight=640\n", std::nullopt, true},
+             Case{"width=100000\nheight=900\nfullscreen=0", false, false},
+             Case{"width=80O\nheight=640\n", std::nullopt, false},
+             Case{"width=-800\nheight=640\n", std::nullopt, false},
+             Case{"width=800\nheight=99999999999999999999\n", std::nullopt, false},
+             Case{"width=800", std::nullopt, false}, // the file cut short
+             Case{"\x01\xff\xfe garbage \n\0\0\0=", std::nullopt, false},
+             Case{"fullscreen=1\nwidth=800\nheight=640\ncolour=red\n", true, true},
+         }) {
+        ReadSettings read = parseSettings(text);
+        EXPECT_NE(read.problems, "") << text;
+        EXPECT_EQ(read.settings.fullscreen, fullscreen) << text;
+        EXPECT_EQ(read.settings.width.has_value() && read.settings.height.has_value(), sized)
+            << text;
+    }
+}
+
+TEST_F(SettingsFile, IsWrittenWholeAndReadBack) {
+    EXPECT_EQ(loadSettings(file).problems, "") << "a first run has no file, and that is fine";
+    ASSERT_EQ(saveSettings(file, {false, 1502, 1200}), "");
+    ReadSettings read = loadSettings(file);
+    EXPECT_EQ(read.problems, "");
+    EXPECT_EQ(read.settings.fullscreen, false);
+    EXPECT_EQ(read.settings.width, 1502);
+    ASSERT_EQ(saveSettings(file, {true, 751, 600}), "");
+    EXPECT_EQ(loadSettings(file).settings.width, 751);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1)
+        << "no temporary file is left behind";
+
+    // A save that cannot be made leaves the previous file as it was.
+    const std::string before = textOf(file);
+    std::filesystem::create_directory(folder / "blocked");
+    std::ofstream(folder / "blocked" / "epee-legendaire") << "a file where a folder should be";
+    EXPECT_NE(
+        saveSettings(folder / "blocked" / "epee-legendaire" / "settings.ini", {true, 800, 640}),
+        "");
+    EXPECT_EQ(textOf(file), before);
+
+    // A file that is not one, or far too large, is not read.
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+    EXPECT_NE(loadSettings(file).problems, "");
+    std::filesystem::remove(file);
+    std::ofstream(file) << std::string(100000, '#');
+    EXPECT_NE(loadSettings(file).problems, "");
+    EXPECT_FALSE(loadSettings(file).settings.width);
+}
+
+TEST(Settings, LiveWhereTheDesktopKeepsConfiguration) {
+    setenv("XDG_CONFIG_HOME", "/tmp/conf", 1);
+    EXPECT_EQ(settingsPath(), "/tmp/conf/epee-legendaire/settings.ini");
+    setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
+    setenv("HOME", "/home/joueur", 1);
+    EXPECT_EQ(settingsPath(), "/home/joueur/.config/epee-legendaire/settings.ini");
+}
