@@ -14,20 +14,29 @@ PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-d
            clang-14 libclang-rt-14-dev libx11-dev xvfb xdotool imagemagick valgrind
 # Packaging and its checks.
 PACKAGES += dpkg-dev file desktop-file-utils appstream lintian
+# The Windows build: MinGW-w64, Wine to run it, GoogleTest's sources to cross-build the tests.
+WIN_BUILD ?= build-win
+WIN_PACKAGES = g++-mingw-w64-x86-64-posix wine wine64 googletest dpkg-dev xvfb xdotool imagemagick
 PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test unit-tests asan-tests fuzz e2e valgrind bench measure install \
-        package clean
+        package clean windows-deps windows windows-test
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+# Installs whichever of the packages listed in $(1) are missing.
+install_missing = @missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  $(SUDO) apt-get update -q && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $$missing; \
 	fi
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+windows-deps:
+	$(call install_missing,$(WIN_PACKAGES))
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -75,6 +84,19 @@ bench: build
 measure: build
 	tools/measure.sh $(BUILD)
 
+# build-win/epee.exe and its zip; SDL2, SDL2_ttf, SDL2_image and FreeType are built once from
+# Debian's sources into a cache outside the build (tools/thirdparty.sh).
+windows: deps windows-deps
+	prefix=$$(tools/thirdparty.sh mingw) && \
+	cmake -S . -B $(WIN_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DEPEE_THIRDPARTY_PREFIX="$$prefix"
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# The test suite and the recorded games under Wine, then the real epee.exe under Wine in Xvfb
+# (the Linux build lends its window-closing tool).
+windows-test: windows build
+	tests/windows.sh $(WIN_BUILD) $(BUILD)
+
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
@@ -82,4 +104,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

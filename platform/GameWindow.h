@@ -5,6 +5,7 @@
 #include "Gamepad.h"
 #include "Screen.h"
 #include "Settings.h"
+#include "TimerResolution.h"
 #include "Trace.h"
 #include "shell/FrmIntro.h"
 
@@ -41,6 +42,7 @@ class GameWindow {
     void toggleFullscreen();
     bool fullscreen() const;
 
+    TimerResolution timerResolution_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;
     std::unique_ptr<Screen> screen_;

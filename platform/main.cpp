@@ -1,6 +1,7 @@
 // L'Épée légendaire: reads the command line and the remembered window, opens the game
 // window and plays until the game ends.
 #include "CommandLine.h"
+#include "FailureMessage.h"
 #include "GameWindow.h"
 #include "Settings.h"
 #include "VideoStart.h"
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
     try {
         return play(line);
     } catch (const std::exception& e) {
-        std::cerr << "epee: " << e.what() << '\n';
+        showFailure(e.what());
         return 1;
     }
 }

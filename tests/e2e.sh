@@ -21,7 +21,7 @@ key F11
 sleep 0.3
 close_window
 expect_exit_0 2 "closing the fullscreen window"
-grep -qx fullscreen=1 "$XDG_CONFIG_HOME/epee-legendaire/settings.ini" || fail "fullscreen not remembered"
+grep -qx fullscreen=1 "$SETTINGS_DIR/settings.ini" || fail "fullscreen not remembered"
 start_game env EPEE_TRACE="$E2E_WORK/trace"
 grep -q ' window fullscreen$' "$E2E_WORK/trace" || fail "the remembered fullscreen was not restored"
 close_window
@@ -31,7 +31,7 @@ grep -q ' window window$' "$E2E_WORK/trace" && [ "$(window_size)" = 751x600 ] ||
     fail "--window opened a window of $(window_size): $(grep window "$E2E_WORK/trace")"
 close_window
 expect_exit_0 2 "closing the remembered window"
-rm -r "$XDG_CONFIG_HOME"
+rm -r "$SETTINGS_DIR"
 echo "window remembered: --scale 1, fullscreen, --window"
 
 # Esc during a step of the game ends the program through its quit fade.

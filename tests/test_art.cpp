@@ -44,7 +44,7 @@ TEST(Pictures, EveryFileAgreesWithTheArtTable) {
     for (Art art : allArt()) {
         const ArtInfo& info = artInfo(art);
         SCOPED_TRACE(info.file);
-        SDL_Surface* pic = IMG_Load((kAssets / info.file).c_str());
+        SDL_Surface* pic = IMG_Load((kAssets / info.file).string().c_str());
         ASSERT_NE(pic, nullptr) << IMG_GetError();
         ASSERT_EQ(pic->format->BytesPerPixel, 1);
         EXPECT_EQ(std::pair(pic->w, pic->h), std::pair(info.width, info.height));

@@ -8,7 +8,8 @@
 
 namespace artgen {
 
-// Writes <stem>-<size>.png into `dir` for each of 48, 128 and 256 pixels.
+// Writes <stem>-<size>.png into `dir` for each of 48, 128 and 256 pixels, and <stem>.ico
+// with 16, 32, 48 and 256 pixels for Windows.
 void writeIcons(const Picture& picture, const std::filesystem::path& dir, const char* stem);
 
 } // namespace artgen

@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 . tests/e2e/lib.sh
 
 TRACE=$E2E_WORK/trace
-FLOOR=$BUILD/epee_floor
+FLOOR=${FLOOR:-$BUILD/epee_floor}
 SIZE=(1502 1200)
 # Nanoseconds on the processor of all the threads of process $1 (/proc's tick counts are
 # too coarse for a program that sleeps most of the time).
@@ -49,8 +49,9 @@ start_to_first_frame() {
     for _ in $(seq 9); do
         rm -f "$trace"
         if [ "$what" = game ]; then
-            EPEE_TRACE=$trace bash -c 'echo "${EPOCHREALTIME/./}" >"$0"; exec "$1"' \
-                "$launched" "$BUILD/epee" &
+            # shellcheck disable=SC2086 # the runner may be a command with its arguments
+            EPEE_TRACE=$trace bash -c 'echo "${EPOCHREALTIME/./}" >"$0"; exec "$@"' \
+                "$launched" $GAME_RUNNER "$GAME" &
         else
             bash -c 'echo "${EPOCHREALTIME/./}" >"$0"; exec "$@"' \
                 "$launched" "$FLOOR" first-frame "${SIZE[@]}" >"$trace" &

@@ -1,7 +1,13 @@
 # Shared by the scripts that run the real program under Xvfb: a private X server,
 # starting the game, keys, screenshots, closing the window and waiting for the end.
 # Needs BUILD set to the build directory. Every wait is bounded, and a failure shows
-# the game's standard error, its exit status and the X server's log.
+# the game's standard error, its exit status and the X server's log. GAME names the
+# program (the build's epee unless set) and GAME_RUNNER, if set, the command that runs it
+# (wine, for the Windows build); CLOSE_TOOL, the program that closes a window (the
+# build's epee_close unless set).
+GAME=${GAME:-$BUILD/epee}
+GAME_RUNNER=${GAME_RUNNER:-}
+CLOSE_TOOL=${CLOSE_TOOL:-$BUILD/epee_close}
 
 E2E_WORK=$(mktemp -d)
 XVFB_PID=
@@ -9,7 +15,10 @@ GAME_PID=
 GAME_WID=
 GAME_STATUS=
 # The game remembers its window: each run starts from none and leaves the player's alone.
+# SETTINGS_DIR is where it keeps it; the Windows build keeps it in its own Wine prefix.
 export XDG_CONFIG_HOME=$E2E_WORK/config
+SETTINGS_DIR=${SETTINGS_DIR:-$XDG_CONFIG_HOME/epee-legendaire}
+rm -rf "$SETTINGS_DIR"
 # How long a start may take to show its window; valgrind needs longer.
 START_SECONDS=${START_SECONDS:-10}
 
@@ -58,6 +67,14 @@ wait_for() {
     done
 }
 
+# The keys go out in real time, as a player's would: a game starved of the processor
+# by other work on a shared machine would drop the ones that come during an unfinished
+# step, as a player's desktop never makes a game in the foreground wait. So the game
+# and the X server that hands it the keys run at a higher priority where the script may
+# give them one.
+PRIORITY=
+nice -n -10 true 2>/dev/null && PRIORITY="nice -n -10"
+
 # A private X server on a display it picks itself. An X server resets itself whenever
 # its last client leaves, and refuses connections while it does: a game started just as
 # the previous one (or an xdotool call) ended could then not open the display (3000
@@ -65,7 +82,7 @@ wait_for() {
 # always has its window manager connected, so it never resets under a game.
 start_xvfb() {
     rm -f "$E2E_WORK/display"
-    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1600x1200x24}" -nolisten tcp -noreset \
+    $PRIORITY Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1600x1200x24}" -nolisten tcp -noreset \
         3>"$E2E_WORK/display" 2>"$E2E_WORK/xvfb.log" &
     XVFB_PID=$!
     wait_for 10 "Xvfb did not start" test -s "$E2E_WORK/display"
@@ -101,18 +118,13 @@ window_settled() {
     return 1
 }
 
-# The keys go out in real time, as a player's would: a game starved of the processor
-# by other work on a shared machine would drop the ones that come during an unfinished
-# step, as a player's desktop never makes a game in the foreground wait. So the game
-# runs at a higher priority where the script may give it one.
-PRIORITY=
-nice -n -10 true 2>/dev/null && PRIORITY="nice -n -10"
 
 # Starts the game (optionally under a wrapper command) with the arguments in GAME_ARGS
 # and waits for its window.
 start_game() {
     GAME_STATUS=
-    $PRIORITY "$@" "$BUILD/epee" ${GAME_ARGS:-} 2>"$E2E_WORK/game.err" &
+    # shellcheck disable=SC2086 # the runner may be a command with its arguments
+    $PRIORITY "$@" $GAME_RUNNER "$GAME" ${GAME_ARGS:-} 2>"$E2E_WORK/game.err" &
     GAME_PID=$!
     GAME_WID=
     wait_for "$START_SECONDS" "no game window" window_settled
@@ -137,8 +149,9 @@ x_key() {
 
 # Plays a replay's keys in real time, after the line marked with the comment
 # "e2e: FROM" (from the start when FROM is empty) up to the line marked "e2e: TO",
-# that line included (to the end when TO is empty). Each pause is kept whole even when
-# a key went out late, so that a busy machine never brings two keys closer together.
+# that line included (to the end when TO is empty). Each pause is counted from the
+# moment the previous key had gone out, so that a busy machine, slow to start xdotool,
+# never brings two keys closer together than the recorded game had them.
 play_replay() {
     local file=$1 from=${2:-} to=${3:-} ms what rest last=0 playing=1 sent pause
     [ -n "$from" ] && playing=0
@@ -151,12 +164,12 @@ play_replay() {
         fi
         pause=$((sent + ms - last - $(now_ms)))
         [ "$pause" -gt 0 ] && sleep "$(printf '%d.%03d' $((pause / 1000)) $((pause % 1000)))"
-        sent=$(now_ms)
         last=$ms
         case "$what" in
         wait | close) ;;
         *) key "$(x_key "$what")" ;;
         esac
+        sent=$(now_ms)
         [ -n "$to" ] && [[ "$rest" == *"e2e: $to"* ]] && return 0
     done <"$file"
     [ -z "$to" ] || fail "no mark '$to' in $file"
@@ -179,7 +192,7 @@ average() {
 close_window() {
     GAME_WID=$(find_window)
     [ -n "$GAME_WID" ] || fail "no window to close"
-    "$BUILD/epee_close" "$GAME_WID"
+    "$CLOSE_TOOL" "$GAME_WID"
 }
 
 # Waits up to SECONDS for the game to end; fails unless it ends with status 0.

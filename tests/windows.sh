@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The Windows build checked under Wine: epee.exe needs only the DLLs every Windows has and
+# carries its manifest and version; the test suite passes; the recorded games reach the
+# digests recorded on Linux; the real epee.exe plays in Xvfb as the Linux program does
+# (tests/e2e.sh) and its timers keep time (tools/measure.sh).
+#   tests/windows.sh [WINDOWS_BUILD] [LINUX_BUILD]   (the Linux build lends epee_close)
+set -euo pipefail
+WIN=${1:-build-win}
+LINUX=${2:-build}
+cd "$(dirname "$0")/.."
+export WINEPREFIX=$PWD/$WIN/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+export GAME=$WIN/epee.exe GAME_RUNNER=wine CLOSE_TOOL=$LINUX/epee_close
+export SETTINGS_DIR=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/epee-legendaire
+BUILD=$WIN
+. tests/e2e/lib.sh
+trap 'e2e_cleanup; wineserver -k 2>/dev/null || true' EXIT
+# Wine's server answers each of the game's calls to Windows, so it runs at the game's
+# priority (see start_game), from now until the end.
+$PRIORITY wineserver -p
+
+# What the executable asks of Windows.
+headers=$(x86_64-w64-mingw32-objdump -p "$WIN/epee.exe")
+dlls=$(awk '/DLL Name:/ { print toupper($3) }' <<<"$headers" | sort | tr '\n' ' ')
+echo "imports: $dlls"
+for dll in $dlls; do
+    case "$dll" in
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL | ADVAPI32.DLL | SHELL32.DLL | OLE32.DLL | OLEAUT32.DLL | \
+        IMM32.DLL | VERSION.DLL | WINMM.DLL | SETUPAPI.DLL | MSVCRT.DLL) ;;
+    *) fail "epee.exe needs $dll, which Windows does not have" ;;
+    esac
+done
+grep -q 'Subsystem.*Windows GUI' <<<"$headers" || fail "epee.exe is not a GUI program"
+grep -q 'PerMonitorV2' "$WIN/epee.exe" && grep -q '>UTF-8</activeCodePage>' "$WIN/epee.exe" ||
+    fail "epee.exe lacks its manifest"
+# Windows keeps the version information's texts in UTF-16.
+utf16() { printf '%s' "$1" | iconv -t UTF-16LE | od -An -v -tx1 | tr -d '\n' | sed 's/ /\\x/g'; }
+LC_ALL=C grep -qaP "$(utf16 "L'Épée légendaire")" "$WIN/epee.exe" ||
+    fail "epee.exe lacks its product name"
+
+ctest --test-dir "$WIN" --output-on-failure
+
+# The recorded games on Windows give the digests recorded on Linux.
+for replay in tests/replays/*.replay; do
+    got=$(wine "$WIN/epee_replay.exe" "$replay" | tr -d '\r' | cut -d' ' -f1)
+    [ "$got" = "$(cat "${replay%.replay}.digest")" ] || fail "$replay gives $got under Wine"
+    echo "$replay: $got, as on Linux"
+done
+
+# Without a window the player is told why in a message box; once it is read, status 1.
+start_xvfb
+SDL_VIDEODRIVER=none wine "$GAME" 2>/dev/null &
+GAME_PID=$!
+for _ in $(seq 300); do
+    box=$(xdotool search --onlyvisible --name 'gendaire$' 2>/dev/null | tail -1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "no message box when the window cannot open"
+xdotool windowfocus --sync "$box" key Return
+status=0
+wait "$GAME_PID" || status=$?
+GAME_PID=
+[ "$status" = 1 ] || fail "status $status after the message box"
+echo "no window: a message box, then status 1"
+
+tests/e2e.sh "$WIN"
+figures=$(tools/measure.sh "$WIN" | tee /dev/stderr)
+for figure in "step of five ticks" "prompt blink period" "1 ms timer"; do
+    grep "$figure" <<<"$figures" | grep -q ' ok$' || fail "$figure: off under Wine"
+done
+echo "windows: all passed"

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Builds SDL2, SDL2_ttf, SDL2_image and FreeType as static libraries for a cross toolchain,
+# from the Debian source packages of the versions the Linux build links, into a cache.
+#   tools/thirdparty.sh TOOLCHAIN        (TOOLCHAIN: mingw)
+# Prints the install prefix (include/, lib/, lib/cmake, lib/pkgconfig, share/licenses) on
+# its last line. The sources are fetched once into $CACHE/sources; each library is built in
+# a scratch folder and copied into $CACHE/TOOLCHAIN only once it built and installed
+# whole, then stamped, so a second run rebuilds nothing and a failure leaves nothing
+# half-built behind.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+CACHE=${EPEE_THIRDPARTY_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/epee-legendaire/thirdparty}
+JOBS=${JOBS:-2}
+TOOLCHAIN=${1:-}
+
+die() {
+    echo "thirdparty: $*" >&2
+    exit 1
+}
+
+case "$TOOLCHAIN" in
+mingw) TOOLCHAIN_FILE=$ROOT/cmake/mingw-w64.cmake ;;
+*) die "usage: $0 mingw" ;;
+esac
+
+PREFIX=$CACHE/$TOOLCHAIN
+SOURCES=$CACHE/sources
+# Debian source package of each library, by the -dev package the Linux build links.
+declare -A DEV_PACKAGE=(
+    [freetype]=libfreetype-dev
+    [libsdl2]=libsdl2-dev
+    [libsdl2-ttf]=libsdl2-ttf-dev
+    [libsdl2-image]=libsdl2-image-dev
+)
+
+# "source=version" of the installed -dev package's source, e.g. libsdl2=2.26.5+dfsg-1.
+source_version() {
+    dpkg-query -W -f='${source:Package}=${source:Version}' "${DEV_PACKAGE[$1]}" 2>/dev/null ||
+        die "${DEV_PACKAGE[$1]} is not installed (make deps installs it)"
+}
+
+# The Debian mirror the system's own apt sources name, for a private deb-src list.
+debian_mirror() {
+    local uri
+    uri=$(grep -hoE '(https?://[^ ]+/debian)/?( |$)' /etc/apt/sources.list \
+        /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
+        head -1 | tr -d ' ')
+    echo "${EPEE_DEBIAN_MIRROR:-${uri:-http://deb.debian.org/debian}}"
+}
+
+# Downloads the four source packages through a private apt list and state folder (the
+# system's apt configuration stays as it is); apt checks every file against the signed
+# index. Unpacks each with its Debian patches into $SOURCES/NAME.
+fetch_sources() {
+    [ -f "$SOURCES/.complete" ] && return
+    local work=$CACHE/tmp/sources apt mirror keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+    rm -rf "$work" && mkdir -p "$work/download"
+    apt=$work/apt
+    mkdir -p "$apt/state/lists/partial" "$apt/cache/archives/partial"
+    mirror=$(debian_mirror)
+    {
+        echo "deb-src [signed-by=$keyring] $mirror bookworm main"
+        echo "deb-src [signed-by=$keyring] $mirror bookworm-updates main"
+        echo "deb-src [signed-by=$keyring] ${mirror%/debian}/debian-security bookworm-security main"
+    } >"$apt/sources.list"
+    local options=(-q -o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
+        -o "Dir::State=$apt/state" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User=root)
+    apt-get "${options[@]}" --error-on=any update >"$work/update.log" 2>&1 ||
+        die "cannot read the Debian source index from $mirror (no network?); see $work/update.log"
+    local specs=() name
+    for name in "${!DEV_PACKAGE[@]}"; do specs+=("$(source_version "$name")"); done
+    (cd "$work/download" && apt-get "${options[@]}" source --download-only "${specs[@]}") \
+        >"$work/source.log" 2>&1 ||
+        die "downloading ${specs[*]} failed or a file did not match its checksum; see $work/source.log"
+    mkdir -p "$work/unpacked"
+    for name in "${!DEV_PACKAGE[@]}"; do
+        dpkg-source --no-copy -x "$work/download/${name}_"*.dsc "$work/unpacked/$name" >>"$work/unpack.log" 2>&1 ||
+            die "unpacking $name failed; see $work/unpack.log"
+    done
+    rm -rf "$SOURCES"
+    mv "$work/unpacked" "$SOURCES"
+    touch "$SOURCES/.complete"
+    rm -rf "$work"
+}
+
+# Configures, builds and installs one library with CMake for the toolchain, staged in a
+# scratch folder, then copies it into the prefix and stamps it, with its licence text.
+build_library() {
+    local name=$1 source=$SOURCES/$2 licence=$3
+    shift 3
+    [ -f "$PREFIX/.stamps/$name" ] && return
+    local work=$CACHE/tmp/$TOOLCHAIN-$name
+    rm -rf "$work" && mkdir -p "$work"
+    echo "thirdparty: building $name for $TOOLCHAIN" >&2
+    {
+        cmake -S "$source" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" \
+            -DEPEE_THIRDPARTY_PREFIX="$PREFIX" -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_INSTALL_PREFIX="$PREFIX" -DCMAKE_INSTALL_LIBDIR=lib -DBUILD_SHARED_LIBS=OFF "$@" &&
+            cmake --build "$work/build" -j "$JOBS" &&
+            DESTDIR="$work/stage" cmake --install "$work/build"
+    } >"$work/build.log" 2>&1 || die "building $name failed; see $work/build.log"
+    mkdir -p "$work/stage$PREFIX/share/licenses"
+    cat "$source/$licence" "$source/debian/copyright" >"$work/stage$PREFIX/share/licenses/$name.txt"
+    mkdir -p "$PREFIX/.stamps"
+    cp -a "$work/stage$PREFIX/." "$PREFIX/"
+    touch "$PREFIX/.stamps/$name"
+    rm -rf "$work"
+}
+
+mkdir -p "$CACHE"
+# Two builds sharing the cache take turns.
+exec 9>"$CACHE/.lock"
+flock 9
+fetch_sources
+build_library freetype freetype LICENSE.TXT \
+    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+build_library SDL2 libsdl2 LICENSE.txt \
+    -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_UNINSTALL=ON
+build_library SDL2_ttf libsdl2-ttf LICENSE.txt \
+    -DSDL2TTF_SAMPLES=OFF -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF
+build_library SDL2_image libsdl2-image LICENSE.txt \
+    -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF \
+    -DSDL2IMAGE_BACKEND_STB=OFF -DSDL2IMAGE_BACKEND_WIC=OFF -DSDL2IMAGE_BACKEND_IMAGEIO=OFF \
+    -DSDL2IMAGE_GIF=ON -DSDL2IMAGE_AVIF=OFF -DSDL2IMAGE_BMP=OFF -DSDL2IMAGE_JPG=OFF \
+    -DSDL2IMAGE_JXL=OFF -DSDL2IMAGE_LBM=OFF -DSDL2IMAGE_PCX=OFF -DSDL2IMAGE_PNG=OFF \
+    -DSDL2IMAGE_PNM=OFF -DSDL2IMAGE_QOI=OFF -DSDL2IMAGE_SVG=OFF -DSDL2IMAGE_TGA=OFF \
+    -DSDL2IMAGE_TIF=OFF -DSDL2IMAGE_WEBP=OFF -DSDL2IMAGE_XCF=OFF -DSDL2IMAGE_XPM=OFF \
+    -DSDL2IMAGE_XV=OFF
+echo "$PREFIX"
