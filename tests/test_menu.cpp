@@ -1,16 +1,12 @@
-// The menu: the colours of its first opening, the colour keys, the two hints, and
-// when M and Esc are not taken.
+// The menu: the colour keys, the two hints, and when M and Esc are not taken. The colours
+// of its first opening are held by the digests of the recorded games.
 #include "WorldPlay.h"
 
-TEST(Menu, OpensInItsStartColoursAndOnlyKeysInsideItRecolour) {
+TEST(Menu, OnlyKeysInsideItRecolourItAndEachColourWraps) {
     Player p;
     startGame(p);
     p.press({Key::R, Key::V, Key::B, Key::M});
     ASSERT_TRUE(p->fraAide.visible);
-    for (int i = 0; i <= 8; ++i)
-        EXPECT_EQ(p->lblAide(i).backColor, RGB(0, 0, i <= 5 ? 100 : 128)) << i;
-    EXPECT_EQ(p->lblObjet(0).backColor, RGB(0, 0, 128));
-    EXPECT_EQ(p->lblAide(6).caption + p->lblAide(7).caption + p->lblAide(8).caption, "00100");
     p.press({Key::V, Key::B, Key::B});
     EXPECT_EQ(p->lblAide(7).caption + "," + p->lblAide(8).caption, "1,102");
     for (const Label* l : {&p->lblObjet(0), &p->lblObjet(7), &p->lblAide(0), &p->lblAide(8),

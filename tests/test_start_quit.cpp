@@ -1,27 +1,21 @@
 // Starting a game after the name entry, and quitting it with Esc.
 #include "WorldPlay.h"
 
-TEST(StartQuit, TheStartFadeShowsFourShadesIgnoringKeysThenTheHeroOnTheIsland) {
+// Keys before the hero and the island exist are dropped, Esc too: it waits for the island.
+// A space first would let a message go, then the key act. The fade's shades and the island
+// it opens on are held by the digests of the recorded games.
+TEST(StartQuit, TheStartFadeDropsEveryKey) {
     for (int16 key : {Key::Space, Key::Left, Key::Down, Key::M, Key::Esc, Key::Enter}) {
         SCOPED_TRACE(key);
         Player p;
         reachGame(p);
-        std::vector<Color> shades;
-        for (int i = 0; i < 4; ++i) {
-            // Keys before the hero and the island exist are dropped, Esc too: it waits for the
-            // island. A space first would let a message go, then the key act.
-            if (i == 1) p.press({Key::Space, key});
-            p.ticks(p->tmrFermer2, 1);
-            shades.push_back(p->backColor);
-        }
-        EXPECT_EQ(shades,
-                  (std::vector{RGB(0, 50, 0), RGB(0, 100, 0), RGB(0, 150, 0), RGB(0, 200, 0)}));
-        EXPECT_FALSE(p->tmrFermer2.enabled() || p->tmrFermer9.enabled() || p->tmrI.enabled() ||
-                     p->fraAide.visible || p->ended());
-        EXPECT_TRUE(p->tmrCurseur.enabled() && p->lblMessage.visible && p->lblFont.visible);
+        p.ticks(p->tmrFermer2, 1);
+        p.press({Key::Space, key});
+        p.ticksUntilStopped(p->tmrFermer2);
+        EXPECT_FALSE(p->tmrFermer9.enabled() || p->tmrI.enabled() || p->fraAide.visible ||
+                     p->ended());
+        EXPECT_TRUE(p->lblMessage.visible);
         EXPECT_EQ(p->intEtat, 2); // the opening message waits for its space
-        EXPECT_TRUE(p->imgDroit.visible);
-        EXPECT_FALSE(p->imgHaut.visible || p->imgBas.visible || p->imgGauche.visible);
     }
 }
 
