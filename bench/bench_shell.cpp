@@ -1,5 +1,5 @@
-// Cost of a full redraw of the game screen with the software renderer, of one timer
-// dispatch and of building the draw list.
+// Cost of a full redraw of the game screen with the software renderer, of a step's tick
+// drawn as only what changed, of one timer dispatch and of building the draw list.
 #include "GameScreens.h"
 #include "platform/Renderer.h"
 
@@ -7,7 +7,8 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-void redraw(benchmark::State& state, double scale, void (*playTo)(ReplaySession&)) {
+// Runs body(renderer, pixels) with a software renderer drawing into a surface at a scale.
+template <class Body> void onSurface(double scale, Body body) {
     SDL_Init(SDL_INIT_VIDEO);
     TTF_Init();
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, int(751 * scale), int(600 * scale), 32,
@@ -15,17 +16,46 @@ void redraw(benchmark::State& state, double scale, void (*playTo)(ReplaySession&
     SDL_Renderer* sdl = SDL_CreateSoftwareRenderer(surface);
     {
         Renderer renderer(sdl);
+        body(renderer, surface->pixels);
+    }
+    SDL_DestroyRenderer(sdl);
+    SDL_FreeSurface(surface);
+}
+
+void redraw(benchmark::State& state, double scale, void (*playTo)(ReplaySession&)) {
+    onSurface(scale, [&](Renderer& renderer, void* pixels) {
         ReplaySession session(false);
         playTo(session);
         auto items = buildDrawList(session.game());
         renderer.draw(items); // warm the text cache, as the running game has
         for (auto _ : state) {
             renderer.draw(items);
-            benchmark::DoNotOptimize(surface->pixels);
+            benchmark::DoNotOptimize(pixels);
         }
-    }
-    SDL_DestroyRenderer(sdl);
-    SDL_FreeSurface(surface);
+    });
+}
+
+// One tick of the hero's step and the next, each drawn as the window draws it: only what
+// changed since the frame before.
+void BM_StepTick2x(benchmark::State& state) {
+    onSurface(2.0, [&](Renderer& renderer, void* pixels) {
+        ReplaySession session(false);
+        playToIsland(session);
+        FrmIntro& game = session.game();
+        game.Form_KeyDown(Key::Space); // the opening message let go
+        game.Form_KeyDown(Key::Right);
+        game.timers.advance(2 * game.tmrI.period());
+        const auto before = buildDrawList(game);
+        game.timers.advance(game.tmrI.period());
+        const auto after = buildDrawList(game);
+        renderer.draw(before);
+        for (auto _ : state) {
+            renderer.update(after);
+            renderer.update(before);
+            benchmark::DoNotOptimize(pixels);
+        }
+        state.SetItemsProcessed(2 * state.iterations());
+    });
 }
 
 void BM_FullRedraw1x(benchmark::State& state) {
@@ -60,5 +90,6 @@ BENCHMARK(BM_FullRedraw1x)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullRedraw2x)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullRedrawMenu1x)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullRedrawMenu2x)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StepTick2x)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TimerDispatch);
 BENCHMARK(BM_BuildDrawList);

@@ -1,6 +1,7 @@
 #include "GameWindow.h"
 
 #include "KeyTranslation.h"
+#include "RendererChoice.h"
 #include "VideoStart.h"
 
 #include <SDL_image.h>
@@ -43,13 +44,7 @@ void fail(const char* what) {
 } // namespace
 
 GameWindow::GameWindow(const WindowChoice& choice) {
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-    // The game draws little: the software renderer redraws the whole island in about a
-    // millisecond, while a GL driver costs far more to start and to keep (under a plain
-    // X server, llvmpipe alone takes 90 MB and five times the CPU). The environment's
-    // SDL_RENDER_DRIVER and SDL_FRAMEBUFFER_ACCELERATION still choose otherwise.
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    chooseRenderer();
     // The game reads keys, never typed text, so the X input method's compose table is of
     // no use to it, and reading it takes 12 to 20 ms of the start-up. A player's own
     // setting still rules.
@@ -67,15 +62,15 @@ GameWindow::GameWindow(const WindowChoice& choice) {
                                    (full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
     if (!window_) fail("SDL_CreateWindow");
     if (trace_) trace_->window(full);
-    sdlRenderer_ = SDL_CreateRenderer(window_, -1, 0);
+    sdlRenderer_ = createRenderer(window_);
     if (!sdlRenderer_) fail("SDL_CreateRenderer");
-    renderer_ = std::make_unique<Renderer>(sdlRenderer_);
+    screen_ = std::make_unique<Screen>(window_, sdlRenderer_);
     SDL_ShowCursor(SDL_DISABLE);
     start_ = SDL_GetPerformanceCounter();
 }
 
 GameWindow::~GameWindow() {
-    renderer_.reset();
+    screen_.reset();
     gamepad_.reset();
     if (sdlRenderer_) SDL_DestroyRenderer(sdlRenderer_);
     if (window_) SDL_DestroyWindow(window_);
@@ -125,11 +120,13 @@ void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
         if (event.window.event == SDL_WINDOWEVENT_CLOSE) game.closeWindow();
         if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && !fullscreen())
             SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
-        mustRedraw_ = true;
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            screen_->redrawAll();
         break;
     case SDL_RENDER_TARGETS_RESET:
     case SDL_RENDER_DEVICE_RESET:
-        mustRedraw_ = true;
+        screen_->redrawAll();
         break;
     case SDL_KEYDOWN: {
         TranslatedKey key = translateKey(event.key.keysym);
@@ -154,13 +151,7 @@ void GameWindow::press(int16 keyCode, FrmIntro& game) {
 }
 
 void GameWindow::present(FrmIntro& game) {
-    std::vector<DrawItem> items = buildDrawList(game);
-    if (!mustRedraw_ && items == shown_) return;
-    renderer_->draw(items);
-    SDL_RenderPresent(sdlRenderer_);
-    if (trace_) trace_->frame();
-    shown_ = std::move(items);
-    mustRedraw_ = false;
+    if (screen_->show(buildDrawList(game)) && trace_) trace_->frame();
 }
 
 bool GameWindow::fullscreen() const {
@@ -171,7 +162,7 @@ void GameWindow::toggleFullscreen() {
     const bool full = !fullscreen();
     SDL_SetWindowFullscreen(window_, full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     if (trace_) trace_->window(full);
-    mustRedraw_ = true;
+    screen_->redrawAll();
 }
 
 Settings GameWindow::settings() const {

@@ -1,10 +1,10 @@
 // The game's window: opens it at a comfortable scale, feeds the game its keys (keyboard
-// and gamepads) and the real clock, and redraws only when what the game shows has changed.
+// and gamepads) and the real clock, and redraws only what the game shows that has changed.
 // One step of play is update() then present(); a driver calls them again when an event
 // comes or the next timer or gamepad repeat is due (DesktopLoop.cpp, WebLoop.cpp).
 #pragma once
 #include "Gamepad.h"
-#include "Renderer.h"
+#include "Screen.h"
 #include "Settings.h"
 #include "TimerResolution.h"
 #include "Trace.h"
@@ -57,12 +57,10 @@ class GameWindow {
     TimerResolution timerResolution_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;
-    std::unique_ptr<Renderer> renderer_;
+    std::unique_ptr<Screen> screen_;
     std::unique_ptr<Trace> trace_ = Trace::fromEnvironment();
     std::unique_ptr<Gamepad> gamepad_;
     Uint64 start_ = 0;
-    std::vector<DrawItem> shown_;
-    bool mustRedraw_ = true;
     // The size of the window when not fullscreen, as the player last made it.
     int windowedWidth_ = 0;
     int windowedHeight_ = 0;

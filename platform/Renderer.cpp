@@ -69,6 +69,14 @@ SDL_Rect Viewport::rect(const TwipRect& r) const {
     return {left, top, x(r.right()) - left, y(r.bottom()) - top};
 }
 
+SDL_Rect Viewport::clip(const TwipRect& r) const {
+    // Nothing outside the play area is ever shown: the masks cover it.
+    int l = std::max(r.left, kPlayArea.left), t = std::max(r.top, kPlayArea.top);
+    int right = std::min(r.right(), kPlayArea.right()),
+        bottom = std::min(r.bottom(), kPlayArea.bottom());
+    return rect({l, t, std::max(0, right - l), std::max(0, bottom - t)});
+}
+
 Renderer::Renderer(SDL_Renderer* renderer) : renderer_(renderer) {
     if (TTF_WasInit() == 0 && TTF_Init() != 0) throw std::runtime_error(TTF_GetError());
     layoutFont_ = openFont(layoutFontData_);
@@ -89,55 +97,124 @@ Renderer::~Renderer() {
 }
 
 void Renderer::draw(const std::vector<DrawItem>& items) {
-    int w = 0, h = 0;
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
-    const Viewport view = Viewport::fit(w, h);
+    forget();
+    update(items);
+}
+
+const std::vector<SDL_Rect>& Renderer::update(const std::vector<DrawItem>& items) {
+    const SDL_Rect before = output_;
+    const Viewport view = prepare();
+    drawn_.clear();
+    const bool same = valid_ && SDL_RectEquals(&before, &output_);
+    if (same && items == shown_.items) return drawn_;
+    DrawnList next{items, {}};
+    auto reach = [&](const DrawItem& item) { return reachOf(item, view); };
+    if (same) {
+        drawn_ = changedArea(shown_, next, reach);
+        for (const SDL_Rect& area : drawn_)
+            paint(next, view, area);
+    } else {
+        for (const DrawItem& item : next.items)
+            next.reach.push_back(reach(item));
+        drawn_.push_back(output_);
+        paint(next, view, output_);
+    }
+    shown_ = std::move(next);
+    valid_ = true;
+    return drawn_;
+}
+
+Viewport Renderer::prepare() {
+    output_ = {0, 0, 0, 0};
+    SDL_GetRendererOutputSize(renderer_, &output_.w, &output_.h);
+    const Viewport view = Viewport::fit(output_.w, output_.h);
     useFontSize(fontPixelsAt(view.scale));
-    SDL_RenderSetClipRect(renderer_, nullptr);
+    return view;
+}
+
+void Renderer::paint(const DrawnList& list, const Viewport& view, const SDL_Rect& area) {
+    // Black bars where the output is wider or taller than the play area; the window's own
+    // background, always the first item, covers the rest.
+    std::vector<SDL_Rect> bars;
+    uncovered(area, view.clip(kPlayArea), bars);
+    SDL_RenderSetClipRect(renderer_, &area);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    for (const DrawItem& item : items) {
-        clipTo(item.clip, view);
-        switch (item.kind) {
-        case DrawItem::Kind::Fill:
-            fill(item, view);
-            break;
-        case DrawItem::Kind::Picture:
-            picture(item, view);
-            break;
-        case DrawItem::Kind::Text:
-            text(item, view);
-            break;
-        }
+    for (const SDL_Rect& bar : bars)
+        if (bar.w > 0 && bar.h > 0) SDL_RenderFillRect(renderer_, &bar);
+    // What lies under an opaque item that covers the whole area cannot show.
+    std::size_t first = list.items.size();
+    while (first > 0 && !hides(list.items[first - 1], list.reach[first - 1], area, view))
+        --first;
+    for (std::size_t i = first > 0 ? first - 1 : 0; i < list.items.size(); ++i) {
+        if (!SDL_HasIntersection(&list.reach[i], &area)) continue;
+        const SDL_Rect allowed = view.clip(list.items[i].clip);
+        SDL_Rect clip;
+        if (!SDL_IntersectRect(&allowed, &area, &clip)) continue;
+        SDL_RenderSetClipRect(renderer_, &clip);
+        drawItem(list.items[i], view);
     }
 }
 
-void Renderer::clipTo(const TwipRect& clip, const Viewport& view) {
-    // Nothing outside the play area is ever shown: the masks cover it.
-    int l = std::max(clip.left, kPlayArea.left), t = std::max(clip.top, kPlayArea.top);
-    int r = std::min(clip.right(), kPlayArea.right()),
-        b = std::min(clip.bottom(), kPlayArea.bottom());
-    SDL_Rect rect = view.rect({l, t, std::max(0, r - l), std::max(0, b - t)});
-    if (rect.w <= 0 || rect.h <= 0) rect = {view.offsetX, view.offsetY, 0, 0};
-    SDL_RenderSetClipRect(renderer_, &rect);
+// Whether the item writes every pixel of the area with an opaque colour.
+bool Renderer::hides(const DrawItem& item, const SDL_Rect& reach, const SDL_Rect& area,
+                     const Viewport& view) {
+    SDL_Rect both;
+    if (!SDL_IntersectRect(&reach, &area, &both) || !SDL_RectEquals(&both, &area)) return false;
+    if (item.kind == DrawItem::Kind::Fill) return true;
+    if (item.kind == DrawItem::Kind::Text) return false;
+    const SDL_Rect rect = view.rect(item.box);
+    SDL_Texture* texture = sizedArt(item.art, rect.w, rect.h);
+    SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
+    return texture && SDL_GetTextureBlendMode(texture, &mode) == 0 && mode == SDL_BLENDMODE_NONE;
 }
 
-void Renderer::fill(const DrawItem& item, const Viewport& view) {
-    SDL_Rect rect = view.rect(item.box);
-    SDL_SetRenderDrawColor(renderer_, item.color.r, item.color.g, item.color.b, 255);
-    SDL_RenderFillRect(renderer_, &rect);
+void Renderer::drawItem(const DrawItem& item, const Viewport& view) {
+    switch (item.kind) {
+    case DrawItem::Kind::Fill: {
+        const SDL_Rect rect = view.rect(item.box);
+        SDL_SetRenderDrawColor(renderer_, item.color.r, item.color.g, item.color.b, 255);
+        SDL_RenderFillRect(renderer_, &rect);
+        break;
+    }
+    case DrawItem::Kind::Picture: {
+        if (!pictureShows(item)) break;
+        const SDL_Rect rect = view.rect(item.box);
+        if (SDL_Texture* texture = sizedArt(item.art, rect.w, rect.h))
+            SDL_RenderCopy(renderer_, texture, nullptr, &rect);
+        break;
+    }
+    case DrawItem::Kind::Text:
+        for (const Placed& line : placeText(item, view)) {
+            SDL_SetTextureColorMod(line.texture, item.color.r, item.color.g, item.color.b);
+            SDL_RenderCopy(renderer_, line.texture, nullptr, &line.where);
+        }
+        break;
+    }
 }
 
-void Renderer::picture(const DrawItem& item, const Viewport& view) {
-    // A picture wholly outside what it may cover (the logo before it slides in) is not
-    // even scaled.
+// Text may reach past its box (a last line, a wide letter): its reach is where its lines
+// land.
+SDL_Rect Renderer::reachOf(const DrawItem& item, const Viewport& view) {
+    SDL_Rect extent{0, 0, 0, 0};
+    if (item.kind == DrawItem::Kind::Text) {
+        for (const Placed& line : placeText(item, view))
+            SDL_UnionRect(&extent, &line.where, &extent);
+    } else if (item.kind == DrawItem::Kind::Fill || pictureShows(item)) {
+        extent = view.rect(item.box);
+    }
+    const SDL_Rect allowed = view.clip(item.clip);
+    SDL_Rect reach{0, 0, 0, 0};
+    SDL_IntersectRect(&extent, &allowed, &reach);
+    return reach;
+}
+
+// A picture wholly outside what it may cover (the logo before it slides in) is not even
+// scaled.
+bool Renderer::pictureShows(const DrawItem& item) const {
     const TwipRect& b = item.box;
     const TwipRect& c = item.clip;
-    if (b.right() <= c.left || c.right() <= b.left || b.bottom() <= c.top || c.bottom() <= b.top)
-        return;
-    SDL_Rect rect = view.rect(item.box);
-    if (SDL_Texture* texture = sizedArt(item.art, rect.w, rect.h))
-        SDL_RenderCopy(renderer_, texture, nullptr, &rect);
+    return item.art != Art::None && b.left < c.right() && c.left < b.right() &&
+           b.top < c.bottom() && c.top < b.bottom();
 }
 
 // Scaling while copying is what costs most in the software renderer, so each picture
@@ -186,16 +263,20 @@ void Renderer::forgetSizedArt() {
     sized_.clear();
 }
 
-void Renderer::text(const DrawItem& item, const Viewport& view) {
-    if (item.alignment == Align::CentreMiddle) return cellText(item, view.rect(item.box));
+std::vector<Renderer::Placed> Renderer::placeText(const DrawItem& item, const Viewport& view) {
+    if (item.alignment == Align::CentreMiddle) {
+        Placed cell = placeCellText(item, view.rect(item.box));
+        if (!cell.texture) return {};
+        return {cell};
+    }
+    std::vector<Placed> words;
     for (const SetWord& word : typeset(item, view))
         if (SDL_Texture* texture = textTexture(word.text)) {
             int tw = 0, th = 0;
             SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
-            SDL_SetTextureColorMod(texture, item.color.r, item.color.g, item.color.b);
-            SDL_Rect dst{word.x, word.y, tw, th};
-            SDL_RenderCopy(renderer_, texture, nullptr, &dst);
+            words.push_back({texture, {word.x, word.y, tw, th}});
         }
+    return words;
 }
 
 // Each word keeps its place in the layout, scaled: glyphs set at another size are not
@@ -228,19 +309,33 @@ const std::vector<Renderer::SetLine>& Renderer::layout(const std::string& text, 
     return layouts_.emplace(std::move(key), std::move(lines)).first->second;
 }
 
-void Renderer::cellText(const DrawItem& item, const SDL_Rect& box) {
+Renderer::Placed Renderer::placeCellText(const DrawItem& item, const SDL_Rect& box) {
     SDL_Texture* texture = textTexture(item.text);
-    if (!texture) return;
+    if (!texture) return {nullptr, {}};
     int tw = 0, th = 0;
     SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
     // A text wider than its cell is drawn narrower: broken in two it would leave the cell.
     const double fit = std::min(1.0, double(box.w) / tw);
     const int w = int(std::lround(tw * fit)), h = int(std::lround(th * fit));
-    if (fit < 1.0) SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
-    SDL_SetTextureColorMod(texture, item.color.r, item.color.g, item.color.b);
+    if (fit < 1.0) texture = narrowedText(item.text, w, h);
     // The texture is one line high, ascent to descent: centring it centres the line.
-    SDL_Rect dst{box.x + (box.w - w) / 2, box.y + (box.h - h) / 2, w, h};
-    SDL_RenderCopy(renderer_, texture, nullptr, &dst);
+    return {texture, {box.x + (box.w - w) / 2, box.y + (box.h - h) / 2, w, h}};
+}
+
+// Narrowed once, not while copying: a copy that scales gives other pixels when only part
+// of it is redrawn.
+SDL_Texture* Renderer::narrowedText(const std::string& text, int w, int h) {
+    std::string key = text + '\x1e' + std::to_string(w);
+    if (auto it = texts_.find(key); it != texts_.end()) return it->second;
+    SDL_Surface* wide = TTF_RenderUTF8_Blended(font_, text.c_str(), SDL_Color{255, 255, 255, 255});
+    SDL_Surface* narrow =
+        wide ? SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, wide->format->format) : nullptr;
+    SDL_Texture* texture = nullptr;
+    if (narrow && SDL_SoftStretchLinear(wide, nullptr, narrow, nullptr) == 0)
+        texture = SDL_CreateTextureFromSurface(renderer_, narrow);
+    SDL_FreeSurface(narrow);
+    SDL_FreeSurface(wide);
+    return texts_[key] = texture;
 }
 
 void Renderer::useFontSize(int pixels) {

@@ -1,7 +1,9 @@
 // Turns the game's draw list into pixels: the play area scaled uniformly into the
 // output and centred with black bars, text laid out at the play area's own size and
-// set at the scaled size, pictures scaled nearest-neighbour.
+// set at the scaled size, pictures scaled nearest-neighbour. Between frames it redraws
+// only what changed.
 #pragma once
+#include "Damage.h"
 #include "TextLayout.h"
 #include "shell/DrawList.h"
 
@@ -24,6 +26,8 @@ struct Viewport {
     int y(int twipsY) const;
     // Converts each edge, so elements that touch in twips touch on screen.
     SDL_Rect rect(const TwipRect& r) const;
+    // What an item with this clip may cover: never more than the play area.
+    SDL_Rect clip(const TwipRect& r) const;
 };
 
 class Renderer {
@@ -33,7 +37,14 @@ class Renderer {
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
+    // Draws the whole output.
     void draw(const std::vector<DrawItem>& items);
+    // Brings the output from the list drawn last to `items`, drawing only the rectangles
+    // that differ; everything after forget() or when the output's size has changed.
+    // Returns the rectangles drawn, in output pixels: none when nothing changed.
+    const std::vector<SDL_Rect>& update(const std::vector<DrawItem>& items);
+    // The output's pixels are lost (a new window surface, a reset device).
+    void forget() { valid_ = false; }
 
     // A word of a text as it lands on the screen: the top left of its line box there.
     struct SetWord {
@@ -47,11 +58,24 @@ class Renderer {
     TTF_Font* font() const { return font_; }
 
   private:
-    void fill(const DrawItem& item, const Viewport& view);
-    void picture(const DrawItem& item, const Viewport& view);
-    void text(const DrawItem& item, const Viewport& view);
+    // A texture and where it lands.
+    struct Placed {
+        SDL_Texture* texture;
+        SDL_Rect where;
+    };
+
+    // The output's size and where the play area lands in it.
+    Viewport prepare();
+    // Every item within `area`, drawn over black bars.
+    void paint(const DrawnList& list, const Viewport& view, const SDL_Rect& area);
+    bool hides(const DrawItem& item, const SDL_Rect& reach, const SDL_Rect& area,
+               const Viewport& view);
+    void drawItem(const DrawItem& item, const Viewport& view);
+    SDL_Rect reachOf(const DrawItem& item, const Viewport& view);
+    std::vector<Placed> placeText(const DrawItem& item, const Viewport& view);
     // One line centred both ways in its box, never wrapped.
-    void cellText(const DrawItem& item, const SDL_Rect& box);
+    Placed placeCellText(const DrawItem& item, const SDL_Rect& box);
+    bool pictureShows(const DrawItem& item) const;
     // A text's lines at the play area's own size: their words and widths.
     struct SetLine {
         std::vector<PlacedWord> words;
@@ -60,7 +84,7 @@ class Renderer {
     const std::vector<SetLine>& layout(const std::string& text, int widthTwips);
     void useFontSize(int pixels);
     SDL_Texture* textTexture(const std::string& text); // one word, or a cell's text
-    void clipTo(const TwipRect& clip, const Viewport& view);
+    SDL_Texture* narrowedText(const std::string& text, int w, int h);
     SDL_Surface* decodedArt(Art art);
     SDL_Texture* sizedArt(Art art, int w, int h);
     void forgetSizedArt();
@@ -76,4 +100,8 @@ class Renderer {
     std::unordered_map<std::uint64_t, SDL_Texture*> sized_; // by picture and size
     std::unordered_map<std::string, SDL_Texture*> texts_;
     std::unordered_map<std::string, std::vector<SetLine>> layouts_; // by width and text
+    DrawnList shown_;
+    SDL_Rect output_{0, 0, 0, 0};
+    bool valid_ = false;
+    std::vector<SDL_Rect> drawn_;
 };

@@ -1,4 +1,5 @@
 // The platform layer: drawing with the software renderer, and key translation.
+#include "Canvas.h"
 #include "frontend/NameEntry.h"
 #include "platform/KeyTranslation.h"
 #include "platform/Renderer.h"
@@ -9,27 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A software renderer drawing into a surface: no window, no display needed.
-struct Canvas {
-    Canvas(int w, int h)
-        : surface((SDL_Init(SDL_INIT_VIDEO), TTF_Init(),
-                   SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888)),
-                  SDL_FreeSurface),
-          sdl(SDL_CreateSoftwareRenderer(surface.get()), SDL_DestroyRenderer), renderer(sdl.get()) {
-    }
-    void draw(const Controls& window) { renderer.draw(buildDrawList(window)); }
-    Color at(int x, int y) const {
-        Color c;
-        SDL_GetRGB(static_cast<const Uint32*>(surface->pixels)[y * surface->pitch / 4 + x],
-                   surface->format, &c.r, &c.g, &c.b);
-        return c;
-    }
-
-    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> surface;
-    std::unique_ptr<SDL_Renderer, void (*)(SDL_Renderer*)> sdl;
-    Renderer renderer;
-};
-
 // The pixel at a point given in the window's twips, at 1x (the play area starts at x 375).
 Color atTwips(const Canvas& canvas, int x, int y) {
     return canvas.at((x - 375) / 15, y / 15);

@@ -81,6 +81,7 @@ nice -n -10 true 2>/dev/null && PRIORITY="nice -n -10"
 # quick connections: 360 refused by default, none with -noreset). A desktop's server
 # always has its window manager connected, so it never resets under a game.
 start_xvfb() {
+    rm -f "$E2E_WORK/display"
     $PRIORITY Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1600x1200x24}" -nolisten tcp -noreset \
         3>"$E2E_WORK/display" 2>"$E2E_WORK/xvfb.log" &
     XVFB_PID=$!

@@ -1,0 +1,63 @@
+#include "RendererChoice.h"
+
+#include <array>
+#include <filesystem>
+#include <string_view>
+
+namespace {
+constexpr unsigned kGlRenderer = 0x1F01; // GL_RENDERER
+
+bool playerChose() {
+    const char* chosen = SDL_getenv("SDL_RENDER_DRIVER");
+    return chosen && *chosen;
+}
+
+// A card the system drives has a render node; without one, any GL runs on the processor.
+bool graphicsCard() {
+#ifdef __linux__
+    std::error_code error;
+    for (const auto& node : std::filesystem::directory_iterator("/dev/dri", error))
+        if (node.path().filename().string().starts_with("renderD")) return true;
+    return false;
+#else
+    return true;
+#endif
+}
+
+// The GL driver's name for the renderer's context, if the renderer draws with GL.
+std::string_view glRendererName(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 ||
+        std::string_view(info.name).find("opengl") != 0)
+        return {};
+    using GetString = const unsigned char* (*)(unsigned);
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+    return name ? std::string_view(reinterpret_cast<const char*>(name)) : std::string_view();
+}
+
+// Whether a GL_RENDERER string names a rasteriser that runs on the processor.
+bool softwareGl(std::string_view glRenderer) {
+    constexpr std::array<std::string_view, 4> kOnProcessor{"llvmpipe", "softpipe", "Software",
+                                                           "swrast"};
+    for (std::string_view name : kOnProcessor)
+        if (glRenderer.find(name) != std::string_view::npos) return true;
+    return false;
+}
+} // namespace
+
+void chooseRenderer() {
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    // The software renderer draws into the window's own surface, sent to the X server as
+    // it is rather than through a GL texture.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (!playerChose() && !graphicsCard()) SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+}
+
+SDL_Renderer* createRenderer(SDL_Window* window) {
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
+    if (!renderer || playerChose() || !softwareGl(glRendererName(renderer))) return renderer;
+    SDL_DestroyRenderer(renderer);
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    return SDL_CreateRenderer(window, -1, 0);
+}
