@@ -86,7 +86,7 @@ Micros GameWindow::now() const {
 
 void GameWindow::begin(FrmIntro& game) {
     if (trace_) trace_->watchTimers(game);
-    mustRedraw_ = true;
+    screen_->redrawAll();
     present(game);
     // Pads are looked for once the window shows: the search takes time the player would
     // otherwise spend before a blank window. Pads already plugged in are announced then,
