@@ -113,22 +113,23 @@ std::string formatSettings(const Settings& settings) {
     return out.str();
 }
 
-std::filesystem::path settingsPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::filesystem::path base;
+namespace {
+// Where the desktop keeps each program's configuration.
+std::filesystem::path configFolder() {
 #ifdef _WIN32
-    config = std::getenv("APPDATA");
-    if (config && *config)
-        return std::filesystem::path(config) / "epee-legendaire" / "settings.ini";
+    if (const char* appData = std::getenv("APPDATA"); appData && *appData) return appData;
 #endif
-    if (config && *config == '/') {
-        base = config;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = std::filesystem::path(home) / ".config";
-    } else {
-        return {};
-    }
-    return base / "epee-legendaire" / "settings.ini";
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
+        return config;
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::filesystem::path(home) / ".config";
+    return {};
+}
+} // namespace
+
+std::filesystem::path settingsPath() {
+    const std::filesystem::path folder = configFolder();
+    return folder.empty() ? folder : folder / "epee-legendaire" / "settings.ini";
 }
 
 ReadSettings loadSettings(const std::filesystem::path& path) {

@@ -4,7 +4,6 @@
 #include "FailureMessage.h"
 #include "GameWindow.h"
 #include "Settings.h"
-#include "VideoStart.h"
 
 #include <exception>
 #include <iostream>
