@@ -64,6 +64,7 @@ GameWindow::GameWindow(const WindowChoice& choice) {
     if (trace_) trace_->window(full);
     sdlRenderer_ = createRenderer(window_);
     if (!sdlRenderer_) fail("SDL_CreateRenderer");
+    if (trace_) trace_->renderer(sdlRenderer_);
     screen_ = std::make_unique<Screen>(window_, sdlRenderer_);
     SDL_ShowCursor(SDL_DISABLE);
     start_ = SDL_GetPerformanceCounter();

@@ -2,7 +2,12 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string_view>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
 constexpr unsigned kGlRenderer = 0x1F01; // GL_RENDERER
@@ -12,13 +17,37 @@ bool playerChose() {
     return chosen && *chosen;
 }
 
-// A card the system drives has a render node; without one, any GL runs on the processor.
-bool graphicsCard() {
-#ifdef __linux__
+bool hasRenderNode(const std::filesystem::path& dri) {
     std::error_code error;
-    for (const auto& node : std::filesystem::directory_iterator("/dev/dri", error))
+    for (const auto& node : std::filesystem::directory_iterator(dri, error))
         if (node.path().filename().string().starts_with("renderD")) return true;
     return false;
+}
+
+#ifdef _WIN32
+// Wine names the host's files for Windows programs; its own function does it, found only
+// under Wine.
+std::optional<std::filesystem::path> wineHostPath(const char* unixPath) {
+    using ToDos = WCHAR*(CDECL*)(const char*);
+    FARPROC found = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name");
+    auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void (*)()>(found));
+    WCHAR* dos = toDos ? toDos(unixPath) : nullptr;
+    if (!dos) return std::nullopt;
+    std::filesystem::path path(dos);
+    HeapFree(GetProcessHeap(), 0, dos);
+    return path;
+}
+#endif
+
+// A card the system drives has a render node; without one, any GL runs on the processor.
+// Wine draws Direct3D with the host's GL and shows it as a made-up card whatever does the
+// drawing, so under Wine the host's render nodes tell.
+bool graphicsCard() {
+#if defined(__linux__)
+    return hasRenderNode("/dev/dri");
+#elif defined(_WIN32)
+    if (auto dri = wineHostPath("/dev/dri")) return hasRenderNode(*dri);
+    return true;
 #else
     return true;
 #endif

@@ -41,6 +41,11 @@ void Trace::window(bool fullscreen) {
     line("window", fullscreen ? "fullscreen" : "window");
 }
 
+void Trace::renderer(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    line("renderer", SDL_GetRendererInfo(renderer, &info) == 0 ? info.name : "unknown");
+}
+
 void Trace::line(std::string_view what, std::string_view detail) {
     using namespace std::chrono;
     const auto us = duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();

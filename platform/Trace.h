@@ -1,8 +1,11 @@
 // An opt-in log for measuring the real program: with EPEE_TRACE=FILE set, every timer
-// tick, key press, drawn frame and change of the window's mode is written to FILE with its
-// wall-clock time in microseconds. Off by default; it changes nothing the game does.
+// tick, key press, drawn frame, change of the window's mode and the renderer chosen is
+// written to FILE with its wall-clock time in microseconds. Off by default; it changes
+// nothing the game does.
 #pragma once
 #include "shell/FrmIntro.h"
+
+#include <SDL.h>
 
 #include <cstdio>
 #include <memory>
@@ -22,6 +25,8 @@ class Trace {
     void frame();
     // The window's mode as the game set it: "fullscreen" or "window".
     void window(bool fullscreen);
+    // SDL's name for the renderer that draws the game ("software", "opengl", ...).
+    void renderer(SDL_Renderer* renderer);
 
   private:
     explicit Trace(std::FILE* file) : file_(file) {}
