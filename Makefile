@@ -1,8 +1,8 @@
 # make run: install what is missing, build, play. make test: install, build, run every test
 # (the install tree and the Debian package are checked too), then the same suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run, the real program
-# under Xvfb, one run under valgrind, and the game in headless Chromium (make web-test).
-# make windows-test proves the Windows build under Wine. make install: install the game under PREFIX
+# under Xvfb, one run under valgrind, the game in headless Chromium (make web-test) and the
+# Windows build under Wine (make windows-test). make install: install the game under PREFIX
 # (DESTDIR honoured). make package: build the Debian package in $(BUILD).
 BUILD ?= build
 WEB_BUILD ?= build-web
@@ -54,7 +54,7 @@ build: deps
 run: build
 	./$(BUILD)/epee
 
-test: unit-tests asan-tests fuzz e2e valgrind web-test
+test: unit-tests asan-tests fuzz e2e valgrind web-test windows-test
 
 unit-tests: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
