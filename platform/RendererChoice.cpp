@@ -17,12 +17,14 @@ bool playerChose() {
     return chosen && *chosen;
 }
 
+#if defined(__linux__) || defined(_WIN32)
 bool hasRenderNode(const std::filesystem::path& dri) {
     std::error_code error;
     for (const auto& node : std::filesystem::directory_iterator(dri, error))
         if (node.path().filename().string().starts_with("renderD")) return true;
     return false;
 }
+#endif
 
 #ifdef _WIN32
 // Wine names the host's files for Windows programs; its own function does it, found only
@@ -39,15 +41,21 @@ std::optional<std::filesystem::path> wineHostPath(const char* unixPath) {
 }
 #endif
 
-// A card the system drives has a render node; without one, any GL runs on the processor.
-// Wine draws Direct3D with the host's GL and shows it as a made-up card whatever does the
-// drawing, so under Wine the host's render nodes tell.
-bool graphicsCard() {
+// Whether SDL's accelerated renderer is worth asking for. A card the system drives has a
+// render node; without one, any GL runs on the processor. Wine draws Direct3D with the
+// host's GL and shows it as a made-up card whatever does the drawing, so under Wine the
+// host's render nodes tell. In a browser, never: a canvas keeps the first kind of context
+// it is given, and Chromium without a card offers a WebGL run on the processor only now
+// and then, so one tried and given up would leave the canvas unable to show the software
+// picture the page is made for.
+bool acceleratedWorthTrying() {
 #if defined(__linux__)
     return hasRenderNode("/dev/dri");
 #elif defined(_WIN32)
     if (auto dri = wineHostPath("/dev/dri")) return hasRenderNode(*dri);
     return true;
+#elif defined(__EMSCRIPTEN__)
+    return false;
 #else
     return true;
 #endif
@@ -80,7 +88,8 @@ void chooseRenderer() {
     // The software renderer draws into the window's own surface, sent to the X server as
     // it is rather than through a GL texture.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (!playerChose() && !graphicsCard()) SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    if (!playerChose() && !acceleratedWorthTrying())
+        SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
 }
 
 SDL_Renderer* createRenderer(SDL_Window* window) {

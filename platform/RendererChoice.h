@@ -1,8 +1,8 @@
 // Which of SDL's renderers draws the game: the graphics card's when the system's GL driver
 // is a real one; SDL's software renderer when there is no card or the only GL runs on the
 // processor (llvmpipe, softpipe, swrast), which costs far more to start and to keep than
-// the software renderer; under Wine, the host's card decides. SDL_RENDER_DRIVER set by the
-// player still rules.
+// the software renderer; under Wine, the host's card decides; in a browser, always the
+// software renderer. SDL_RENDER_DRIVER set by the player still rules.
 #pragma once
 #include <SDL.h>
 

@@ -76,8 +76,10 @@ async function average(page, x, y, w, h) {
     const scale = Math.min(c.width / 751, c.height / 600);
     const left = Math.floor((c.width - Math.round(751 * scale)) / 2);
     const top = Math.floor((c.height - Math.round(600 * scale)) / 2);
-    const d = c.getContext('2d').getImageData(left + Math.round(x * scale), top + Math.round(y * scale),
-                                              Math.round(w * scale), Math.round(h * scale)).data;
+    const picture = c.getContext('2d');
+    if (!picture) throw new Error('the canvas holds no 2d picture: the game drew it with WebGL');
+    const d = picture.getImageData(left + Math.round(x * scale), top + Math.round(y * scale),
+                                   Math.round(w * scale), Math.round(h * scale)).data;
     const sum = [0, 0, 0];
     for (let i = 0; i < d.length; i += 4) for (let k = 0; k < 3; k++) sum[k] += d[i + k];
     return sum.map((s) => Math.round(s / (d.length / 4)));
