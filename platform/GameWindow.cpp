@@ -7,6 +7,7 @@
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <tuple>
@@ -108,8 +109,10 @@ void GameWindow::fireDue(FrmIntro& game) {
     if (auto key = gamepad_->repeatDue(now())) press(*key, game);
 }
 
-std::optional<Micros> GameWindow::nextDue(const FrmIntro& game) const {
-    return earliest(game.timers.nextDue(), gamepad_->nextRepeat());
+std::optional<int> GameWindow::msUntilDue(const FrmIntro& game) const {
+    const auto due = earliest(game.timers.nextDue(), gamepad_->nextRepeat());
+    if (!due) return std::nullopt;
+    return int(std::max<Micros>(0, (*due - now() + 999) / 1000));
 }
 
 void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {

@@ -42,8 +42,9 @@ class GameWindow {
     void update(FrmIntro& game);
     // Draws the game if what it shows has changed, or the window asks for it.
     void present(FrmIntro& game);
-    // When update has work to do without a new event: the next timer or gamepad repeat.
-    std::optional<Micros> nextDue(const FrmIntro& game) const;
+    // Milliseconds until update has work to do without a new event (the next timer or
+    // gamepad repeat), if any; rounded up, since a wake-up before then finds nothing to do.
+    std::optional<int> msUntilDue(const FrmIntro& game) const;
     Micros now() const;
     SDL_Window* sdlWindow() const { return window_; }
 

@@ -8,7 +8,6 @@
 #include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -74,9 +73,7 @@ void step(WebPlay& play) {
     fitCanvas(play);
     play.window.update(*play.game);
     if (play.game->ended()) return gameOver(play);
-    // Rounded up: a wake-up before the due time would find nothing to do.
-    if (auto due = play.window.nextDue(*play.game))
-        wakeAfter(play, double(std::max<Micros>(0, (*due - play.window.now() + 999) / 1000)));
+    if (auto ms = play.window.msUntilDue(*play.game)) wakeAfter(play, *ms);
     if (!play.framePending) {
         play.framePending = true;
         emscripten_request_animation_frame(onFrame, &play);
