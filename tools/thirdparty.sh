@@ -4,9 +4,10 @@
 #   tools/thirdparty.sh TOOLCHAIN        (TOOLCHAIN: mingw or emscripten)
 # Prints the install prefix (include/, lib/, lib/cmake, lib/pkgconfig, share/licenses) on
 # its last line. The sources are fetched once into $CACHE/sources; each library is built in
-# a scratch folder and copied into $CACHE/TOOLCHAIN only once it built and installed
+# a scratch folder and copied into $CACHE/TOOLCHAIN-KEY only once it built and installed
 # whole, then stamped, so a second run rebuilds nothing and a failure leaves nothing
-# half-built behind.
+# half-built behind. KEY is a digest of every library's configuration: a changed flag
+# builds a fresh prefix beside the old one, which builds still using it keep.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,7 +30,6 @@ emscripten)
 *) die "usage: $0 mingw|emscripten" ;;
 esac
 
-PREFIX=$CACHE/$TOOLCHAIN
 SOURCES=$CACHE/sources
 # Debian source package of each library, by the -dev package the Linux build links.
 declare -A DEV_PACKAGE=(
@@ -95,13 +95,19 @@ build_library() {
     local name=$1 source=$SOURCES/$2 licence=$3
     shift 3
     [ -f "$PREFIX/.stamps/$name" ] && return
-    local work=$CACHE/tmp/$TOOLCHAIN-$name
+    local work=$CACHE/tmp/$TOOLCHAIN-$KEY-$name
     rm -rf "$work" && mkdir -p "$work"
-    echo "thirdparty: building $name for $TOOLCHAIN" >&2
+    echo "thirdparty: building $name for $TOOLCHAIN into $PREFIX" >&2
+    # FreeType's generated configuration folder comes before its sources' on the include path.
+    if [ "$name" = freetype ] && [ -n "$FREETYPE_MODULES" ]; then
+        mkdir -p "$work/build/include/freetype/config"
+        echo "$FREETYPE_MODULES" >"$work/build/include/freetype/config/ftmodule.h"
+    fi
     {
         cmake -S "$source" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN_FILE" \
             -DEPEE_THIRDPARTY_PREFIX="$PREFIX" -DCMAKE_BUILD_TYPE=Release \
-            -DCMAKE_INSTALL_PREFIX="$PREFIX" -DCMAKE_INSTALL_LIBDIR=lib -DBUILD_SHARED_LIBS=OFF "$@" &&
+            -DCMAKE_INSTALL_PREFIX="$PREFIX" -DCMAKE_INSTALL_LIBDIR=lib -DBUILD_SHARED_LIBS=OFF \
+            "${COMMON_FLAGS[@]}" "$@" &&
             cmake --build "$work/build" -j "$JOBS" &&
             DESTDIR="$work/stage" cmake --install "$work/build"
     } >"$work/build.log" 2>&1 || die "building $name failed; see $work/build.log"
@@ -113,24 +119,56 @@ build_library() {
     rm -rf "$work"
 }
 
+FREETYPE_FLAGS=(-DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON
+    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON)
+SDL_FLAGS=(-DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_UNINSTALL=ON)
+TTF_FLAGS=(-DSDL2TTF_SAMPLES=OFF -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF)
+IMAGE_FLAGS=(-DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF
+    -DSDL2IMAGE_BACKEND_STB=OFF -DSDL2IMAGE_BACKEND_WIC=OFF -DSDL2IMAGE_BACKEND_IMAGEIO=OFF
+    -DSDL2IMAGE_GIF=ON -DSDL2IMAGE_AVIF=OFF -DSDL2IMAGE_BMP=OFF -DSDL2IMAGE_JPG=OFF
+    -DSDL2IMAGE_JXL=OFF -DSDL2IMAGE_LBM=OFF -DSDL2IMAGE_PCX=OFF -DSDL2IMAGE_PNG=OFF
+    -DSDL2IMAGE_PNM=OFF -DSDL2IMAGE_QOI=OFF -DSDL2IMAGE_SVG=OFF -DSDL2IMAGE_TGA=OFF
+    -DSDL2IMAGE_TIF=OFF -DSDL2IMAGE_WEBP=OFF -DSDL2IMAGE_XCF=OFF -DSDL2IMAGE_XPM=OFF
+    -DSDL2IMAGE_XV=OFF)
+# FreeType's modules, when only some are wanted (an ftmodule.h; empty keeps them all).
+FREETYPE_MODULES=
+COMMON_FLAGS=()
+if [ "$TOOLCHAIN" = emscripten ]; then
+    # Every byte is downloaded before the game starts: built for size, as bitcode that the
+    # game's link optimises with its own code, without what a page never uses. The game
+    # draws with SDL's software renderer, reads no files and plays no sound; gamepads stay.
+    COMMON_FLAGS=("-DCMAKE_C_FLAGS_RELEASE=-Oz -DNDEBUG" "-DCMAKE_CXX_FLAGS_RELEASE=-Oz -DNDEBUG"
+        -DCMAKE_C_FLAGS=-flto -DCMAKE_CXX_FLAGS=-flto)
+    SDL_FLAGS+=(-DSDL_AUDIO=OFF -DSDL_HAPTIC=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF
+        -DSDL_FILESYSTEM=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_LOADSO=OFF -DSDL_HIDAPI=OFF
+        -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_DUMMYVIDEO=OFF -DSDL_OFFSCREEN=OFF
+        -DSDL_DISKAUDIO=OFF -DSDL_DUMMYAUDIO=OFF -DSDL_ASSERTIONS=disabled)
+    # TrueType outlines drawn in grey levels: the game's one face keeps its own hints, so
+    # neither the auto-hinter nor the other formats' drivers are ever called.
+    FREETYPE_MODULES='FT_USE_MODULE( FT_Module_Class, sfnt_module_class )
+FT_USE_MODULE( FT_Driver_ClassRec, tt_driver_class )
+FT_USE_MODULE( FT_Renderer_Class, ft_smooth_renderer_class )'
+fi
+KEY=$({
+    cat "$TOOLCHAIN_FILE"
+    printf '%s\n' "${FREETYPE_FLAGS[@]}" "$FREETYPE_MODULES" "${SDL_FLAGS[@]}" "${TTF_FLAGS[@]}" \
+        "${IMAGE_FLAGS[@]}" "${COMMON_FLAGS[@]}"
+} | sha256sum | cut -c1-12)
+PREFIX=$CACHE/$TOOLCHAIN-$KEY
+
 mkdir -p "$CACHE"
-# Two builds sharing the cache take turns.
-exec 9>"$CACHE/.lock"
-flock 9
-fetch_sources
-build_library freetype freetype LICENSE.TXT \
-    -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
-    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
-build_library SDL2 libsdl2 LICENSE.txt \
-    -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_UNINSTALL=ON
-build_library SDL2_ttf libsdl2-ttf LICENSE.txt \
-    -DSDL2TTF_SAMPLES=OFF -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF
-build_library SDL2_image libsdl2-image LICENSE.txt \
-    -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF \
-    -DSDL2IMAGE_BACKEND_STB=OFF -DSDL2IMAGE_BACKEND_WIC=OFF -DSDL2IMAGE_BACKEND_IMAGEIO=OFF \
-    -DSDL2IMAGE_GIF=ON -DSDL2IMAGE_AVIF=OFF -DSDL2IMAGE_BMP=OFF -DSDL2IMAGE_JPG=OFF \
-    -DSDL2IMAGE_JXL=OFF -DSDL2IMAGE_LBM=OFF -DSDL2IMAGE_PCX=OFF -DSDL2IMAGE_PNG=OFF \
-    -DSDL2IMAGE_PNM=OFF -DSDL2IMAGE_QOI=OFF -DSDL2IMAGE_SVG=OFF -DSDL2IMAGE_TGA=OFF \
-    -DSDL2IMAGE_TIF=OFF -DSDL2IMAGE_WEBP=OFF -DSDL2IMAGE_XCF=OFF -DSDL2IMAGE_XPM=OFF \
-    -DSDL2IMAGE_XV=OFF
+# Builds sharing the cache take turns to fetch the sources, then to fill each prefix; once
+# the sources are there, other prefixes are built meanwhile.
+if [ ! -f "$SOURCES/.complete" ]; then
+    exec 9>"$CACHE/.lock"
+    flock 9
+    fetch_sources
+    exec 9>&-
+fi
+exec 8>"$PREFIX.lock"
+flock 8
+build_library freetype freetype LICENSE.TXT "${FREETYPE_FLAGS[@]}"
+build_library SDL2 libsdl2 LICENSE.txt "${SDL_FLAGS[@]}"
+build_library SDL2_ttf libsdl2-ttf LICENSE.txt "${TTF_FLAGS[@]}"
+build_library SDL2_image libsdl2-image LICENSE.txt "${IMAGE_FLAGS[@]}"
 echo "$PREFIX"
