@@ -12,14 +12,15 @@ FUZZ_SECONDS ?= 60
 CCACHE = $(shell command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
-           libgtest-dev libbenchmark-dev libgif-dev fonts-dejavu-core \
+           libgtest-dev libbenchmark-dev libgif-dev fonts-dejavu-core python3-fonttools \
            clang-14 libclang-rt-14-dev libx11-dev xvfb xdotool imagemagick valgrind
 # Packaging and its checks.
 PACKAGES += dpkg-dev file desktop-file-utils appstream lintian
 # The browser build and its tests. Debian's emcc needs Debian's node modules even when
 # another node comes first in PATH; npm comes with some nodes, and from Debian otherwise.
 # The libraries' -dev packages name the versions whose sources tools/thirdparty.sh builds.
-WEB_PACKAGES = cmake make g++ dpkg-dev emscripten chromium nodejs python3 fonts-dejavu-core \
+WEB_PACKAGES = cmake make g++ dpkg-dev emscripten chromium nodejs python3 python3-fonttools \
+               fonts-dejavu-core binaryen brotli \
                libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libfreetype-dev \
                $(shell command -v npm >/dev/null || echo npm)
 WEB_ENV = NODE_PATH=/usr/share/nodejs
@@ -30,7 +31,7 @@ PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test unit-tests asan-tests fuzz e2e valgrind bench measure install \
-        package clean windows-deps windows windows-test web-deps web serve web-test
+        package clean windows-deps windows windows-test web-deps web serve web-test measure-web
 
 all: build
 
@@ -101,19 +102,25 @@ web: web-deps
 	prefix=$$(tools/thirdparty.sh emscripten) && \
 	$(WEB_ENV) cmake -S . -B $(WEB_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake -DEPEE_THIRDPARTY_PREFIX=$$prefix
-	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target epee
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target epee_site
 
+# Served as a host would: the .br or .gz copy of a file when the browser accepts it.
 serve: web
-	@echo "Le jeu est servi sur http://localhost:8000/ (Ctrl+C pour arrêter)"
-	cd $(WEB_BUILD)/site && python3 -m http.server 8000 --bind 127.0.0.1
+	python3 tools/serve.py $(WEB_BUILD)/site 8000
 
-# Headless Chromium plays the page: the whole quest, the end screen, the timers, errors.
+# Headless Chromium plays the page: the whole quest, the end screen, the timers, errors;
+# then weighs it: what a first visit sends, the site's size, the loading screen.
 # The keys go out in real time, as a player's would; on a shared machine the browser runs
 # at a higher priority where it may, as the game in the foreground would on a desktop.
 WEB_PRIORITY = $(shell nice -n -10 true 2>/dev/null && echo nice -n -10)
 web-test: web
 	cd tests/web && npm ci --no-audit --no-fund
 	$(WEB_PRIORITY) node tests/web/play.mjs $(WEB_BUILD)/site
+	node tests/web/weight.mjs $(WEB_BUILD)/site
+
+# The time to the title in headless Chromium on a slow phone and on a desktop (median of 5).
+measure-web: web
+	tools/measure-web.sh $(WEB_BUILD)/site
 
 # build-win/epee.exe and its zip; SDL2, SDL2_ttf, SDL2_image and FreeType are built once from
 # Debian's sources into a cache outside the build (tools/thirdparty.sh).

@@ -1,7 +1,8 @@
 // The game in a web page. A page must never be blocked, so the browser drives the window
 // from its own event loop: a step when SDL queues an event and when the next timer or
 // gamepad repeat is due, and drawing on the display's next frame. The page (web/) shows
-// what comes after the end of a game; a failure aborts the module, which the page reports.
+// its loading screen until the first picture and what comes after the end of a game; a
+// failure aborts the module, which the page reports.
 #include "GameWindow.h"
 
 #include <emscripten.h>
@@ -19,6 +20,7 @@ struct WebPlay {
     std::unique_ptr<FrmIntro> game;
     long wakeUp = 0; // the pending timeout, 0 when none
     bool framePending = false;
+    bool drawn = false; // the page's loading screen gives way at the first picture
 };
 
 void step(WebPlay& play);
@@ -59,6 +61,12 @@ EM_BOOL onFrame(double, void* data) {
     auto& play = *static_cast<WebPlay*>(data);
     play.framePending = false;
     if (!play.game->ended()) play.window.present(*play.game);
+    if (!play.drawn) {
+        play.drawn = true;
+        EM_ASM({
+            if (Module.onFirstPicture) Module.onFirstPicture();
+        });
+    }
     return EM_FALSE;
 }
 
