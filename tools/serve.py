@@ -2,7 +2,9 @@
 """Serves the web site as a real host does: a file's .br or .gz copy beside it goes out
 compressed when the browser accepts it (Content-Encoding), every file with its type.
 
-Usage: serve.py SITE_DIR [PORT]   (127.0.0.1, port 8000 by default)
+Usage: serve.py SITE_DIR [PORT] [ENCODINGS]
+  127.0.0.1, port 8000 by default; ENCODINGS, the copies it may send, best first
+  ("br,gzip" by default; "gzip" serves as the many hosts that know no brotli).
 """
 import http.server
 import os
@@ -20,11 +22,12 @@ TYPES = {
     ".png": "image/png",
     ".svg": "image/svg+xml",
 }
-# Best first: brotli is the smaller where the browser takes it.
-ENCODINGS = [("br", ".br"), ("gzip", ".gz")]
+SUFFIXES = {"br": ".br", "gzip": ".gz"}
 
 
 class SiteHandler(http.server.SimpleHTTPRequestHandler):
+    encodings = ["br", "gzip"]
+
     def send_head(self):
         path = self.translate_path(self.path)
         if os.path.isdir(path):
@@ -34,9 +37,9 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
             return None
         accepted = {e.split(";")[0].strip() for e in self.headers.get("Accept-Encoding", "").split(",")}
         encoding, served = None, path
-        for name, suffix in ENCODINGS:
-            if name in accepted and os.path.isfile(path + suffix):
-                encoding, served = name, path + suffix
+        for name in self.encodings:
+            if name in accepted and os.path.isfile(path + SUFFIXES[name]):
+                encoding, served = name, path + SUFFIXES[name]
                 break
         body = open(served, "rb")
         self.send_response(200)
@@ -53,6 +56,7 @@ def main(argv):
     if not argv:
         sys.exit("usage: serve.py SITE_DIR [PORT]")
     port = int(argv[1]) if len(argv) > 1 else 8000
+    SiteHandler.encodings = argv[2].split(",") if len(argv) > 2 else SiteHandler.encodings
     handler = partial(SiteHandler, directory=argv[0])
     with http.server.ThreadingHTTPServer(("127.0.0.1", port), handler) as server:
         print(f"Le jeu est servi sur http://localhost:{port}/ (Ctrl+C pour arrêter)", flush=True)
