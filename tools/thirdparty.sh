@@ -143,10 +143,11 @@ if [ "$TOOLCHAIN" = emscripten ]; then
         -DSDL_FILESYSTEM=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_LOADSO=OFF -DSDL_HIDAPI=OFF
         -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_DUMMYVIDEO=OFF -DSDL_OFFSCREEN=OFF
         -DSDL_DISKAUDIO=OFF -DSDL_DUMMYAUDIO=OFF -DSDL_ASSERTIONS=disabled)
-    # TrueType outlines drawn in grey levels: the game's one face keeps its own hints, so
-    # neither the auto-hinter nor the other formats' drivers are ever called.
-    FREETYPE_MODULES='FT_USE_MODULE( FT_Module_Class, sfnt_module_class )
+    # TrueType outlines drawn in grey levels: the other formats' drivers are never called.
+    # The light hinting the game asks for is the auto-hinter's, whatever hints the face has.
+    FREETYPE_MODULES='FT_USE_MODULE( FT_Module_Class, autofit_module_class )
 FT_USE_MODULE( FT_Driver_ClassRec, tt_driver_class )
+FT_USE_MODULE( FT_Module_Class, sfnt_module_class )
 FT_USE_MODULE( FT_Renderer_Class, ft_smooth_renderer_class )'
 fi
 KEY=$({
