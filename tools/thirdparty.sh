@@ -142,7 +142,9 @@ if [ "$TOOLCHAIN" = emscripten ]; then
     SDL_FLAGS+=(-DSDL_AUDIO=OFF -DSDL_HAPTIC=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF
         -DSDL_FILESYSTEM=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DSDL_LOADSO=OFF -DSDL_HIDAPI=OFF
         -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_DUMMYVIDEO=OFF -DSDL_OFFSCREEN=OFF
-        -DSDL_DISKAUDIO=OFF -DSDL_DUMMYAUDIO=OFF -DSDL_ASSERTIONS=disabled)
+        -DSDL_DISKAUDIO=OFF -DSDL_DUMMYAUDIO=OFF -DSDL_ASSERTIONS=disabled
+        # Nor YUV pictures, run-length or 1-bit surfaces, 16-bit colour.
+        "-DCMAKE_C_FLAGS=-flto -DSDL_HAVE_YUV=0 -DSDL_HAVE_RLE=0 -DSDL_HAVE_BLIT_0=0 -DSDL_HAVE_BLIT_N_RGB565=0")
     # TrueType outlines drawn in grey levels: the other formats' drivers are never called.
     # The light hinting the game asks for is the auto-hinter's, whatever hints the face has.
     FREETYPE_MODULES='FT_USE_MODULE( FT_Module_Class, autofit_module_class )
@@ -151,7 +153,7 @@ FT_USE_MODULE( FT_Module_Class, sfnt_module_class )
 FT_USE_MODULE( FT_Renderer_Class, ft_smooth_renderer_class )'
 fi
 KEY=$({
-    cat "$TOOLCHAIN_FILE"
+    [ -z "${TOOLCHAIN_FILE:-}" ] || cat "$TOOLCHAIN_FILE"
     printf '%s\n' "${FREETYPE_FLAGS[@]}" "$FREETYPE_MODULES" "${SDL_FLAGS[@]}" "${TTF_FLAGS[@]}" \
         "${IMAGE_FLAGS[@]}" "${COMMON_FLAGS[@]}"
 } | sha256sum | cut -c1-12)
