@@ -82,6 +82,13 @@ done
 
 start_xvfb
 
+# Whether the game's title, in a new shot NAME, is blue.
+title_blue() {
+    shot "$1"
+    read -r r g b < <(average "$1" 0 560 120 40)
+    [ "$b" -gt 150 ] && [ "$r" -lt 60 ] && [ "$g" -lt 60 ]
+}
+
 # The quest's first steps in a tree holding no SDL, the program seeing only that tree.
 play_in_tree() {
     local suite=$1 shots=$E2E_WORK/$1
@@ -92,12 +99,14 @@ play_in_tree() {
     [ "$($GAME_RUNNER "$GAME" --version)" = "epee $VERSION" ] || fail "--version in Debian $suite"
     start_game
     play_replay "$QUEST" "" title
-    shot "$suite-title"
-    read -r r g b < <(average "$suite-title" 0 560 120 40)
-    [ "$b" -gt 150 ] && [ "$r" -lt 60 ] && [ "$g" -lt 60 ] || fail "$suite: the title is not blue: $r $g $b"
+    title_blue "$suite-title" || fail "$suite: the title is not blue"
     play_replay "$QUEST" title name-entry
+    # The letters on blue inside a yellow frame.
     shot "$suite-name"
-    read -r r g b < <(average "$suite-name" 0 0 751 600)
+    read -r r g b < <(average "$suite-name" 60 300 600 100)
+    [ "$b" -gt 120 ] && [ "$r" -lt 60 ] && [ "$g" -lt 60 ] || fail "$suite: no blue name grid: $r $g $b"
+    read -r r g b < <(average "$suite-name" 33 240 3 160)
+    [ "$r" -gt 200 ] && [ "$g" -gt 200 ] && [ "$b" -lt 80 ] || fail "$suite: the name grid has no frame: $r $g $b"
     play_replay "$QUEST" name-entry island
     shot "$suite-island"
     read -r r g b < <(average "$suite-island" 0 0 751 600)
@@ -114,3 +123,53 @@ play_in_tree() {
     echo "Debian $suite: --version, title blue, name grid, island green, a door, Esc and closing: status 0"
 }
 for suite in bullseye bookworm trixie; do play_in_tree "$suite"; done
+
+# The arm64 program in the Debian 11 arm64 tree through qemu: its window, the title blue,
+# Esc with status 0. The emulator is slow to start it.
+GAME_RUNNER="tests/linux/in-tree.sh $ARM_TREE"
+GAME=$E2E_WORK/aarch64/epee-legendaire-$VERSION-linux-aarch64/epee
+# shellcheck disable=SC2086
+[ "$($GAME_RUNNER "$GAME" --version)" = "epee $VERSION" ] || fail "--version on arm64"
+START_SECONDS=60 start_game
+play_replay "$QUEST" "" title
+wait_for 20 "arm64: the title did not turn blue" title_blue arm64-title
+key Escape
+expect_exit_0 20 "arm64: Esc on the title"
+echo "arm64 under qemu-aarch64 in Debian 11: --version, title blue, Esc: status 0"
+
+# A display that comes up only after the game started, as an X server still starting or
+# resetting, is waited for: the game opens its window on it.
+late=$(for n in $(seq 200 299); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { echo "$n"; break; }; done)
+export DISPLAY=:$late
+GAME_RUNNER="tests/linux/in-tree.sh $(tree bullseye amd64 run)"
+GAME=$E2E_WORK/x86_64/epee-legendaire-$VERSION-linux-x86_64/epee
+# shellcheck disable=SC2086
+$PRIORITY $GAME_RUNNER "$GAME" 2>"$E2E_WORK/game.err" &
+GAME_PID=$!
+sleep 0.4
+Xvfb "$DISPLAY" -screen 0 1600x1200x24 -nolisten tcp 2>"$E2E_WORK/late-xvfb.log" &
+LATE_XVFB=$!
+GAME_WID=
+wait_for 10 "no window on a display that came up 0.4 s after the game" window_settled
+close_window
+expect_exit_0 2 "closing the window on the late display"
+echo "a display up 0.4 s after the game: its window opened"
+
+# The installer, for the player alone, in a scratch home: then taken away, all of it.
+home=$E2E_WORK/home
+mkdir -p "$home"
+dir=$E2E_WORK/x86_64/epee-legendaire-$VERSION-linux-x86_64
+HOME=$home env -u XDG_DATA_HOME "$dir/installer.sh" >/dev/null
+entry=$home/.local/share/applications/$APP.desktop
+desktop-file-validate "$entry" || fail "the installed desktop entry"
+grep -qx "Exec=$home/.local/bin/epee" "$entry" || fail "the desktop entry starts $(grep ^Exec= "$entry")"
+[ "$("$home/.local/bin/epee" --version)" = "epee $VERSION" ] || fail "the installed program"
+for file in share/metainfo/$APP.metainfo.xml share/man/man6/epee.6 \
+    share/icons/hicolor/{48x48,128x128,256x256}/apps/$APP.png; do
+    [ -s "$home/.local/$file" ] || fail "installer.sh did not install $file"
+done
+HOME=$home env -u XDG_DATA_HOME "$dir/installer.sh" --remove >/dev/null
+left=$(find "$home" -mindepth 1)
+[ -z "$left" ] || fail "installer.sh --remove left $left"
+echo "installer.sh: installed for the player (desktop entry valid), then removed, nothing left"
+echo "linux: all passed"
