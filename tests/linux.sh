@@ -91,7 +91,7 @@ title_blue() {
 
 # The quest's first steps in a tree holding no SDL, the program seeing only that tree.
 play_in_tree() {
-    local suite=$1 shots=$E2E_WORK/$1
+    local suite=$1
     GAME_RUNNER="tests/linux/in-tree.sh $(tree "$suite" amd64 run)"
     GAME=$E2E_WORK/x86_64/epee-legendaire-$VERSION-linux-x86_64/epee
     [ -z "$(find "${GAME_RUNNER#* }" -name 'libSDL2*' -print -quit)" ] || fail "the $suite tree holds SDL"
