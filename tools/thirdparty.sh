@@ -54,14 +54,9 @@ source_version() {
         die "${DEV_PACKAGE[$1]} is not installed (make deps installs it)"
 }
 
-# The Debian mirror the system's own apt sources name, for a private deb-src list.
-debian_mirror() {
-    local uri
-    uri=$(grep -hoE '(https?://[^ ]+/debian)/?( |$)' /etc/apt/sources.list \
-        /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
-        head -1 | tr -d ' ')
-    echo "${EPEE_DEBIAN_MIRROR:-${uri:-http://deb.debian.org/debian}}"
-}
+# The Debian mirror for a private deb-src list.
+# shellcheck source=tools/debian-mirror.sh
+. "$ROOT/tools/debian-mirror.sh"
 
 # Downloads the four source packages through a private apt list and state folder (the
 # system's apt configuration stays as it is); apt checks every file against the signed
