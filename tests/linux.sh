@@ -172,4 +172,18 @@ HOME=$home env -u XDG_DATA_HOME "$dir/installer.sh" --remove >/dev/null
 left=$(find "$home" -mindepth 1)
 [ -z "$left" ] || fail "installer.sh --remove left $left"
 echo "installer.sh: installed for the player (desktop entry valid), then removed, nothing left"
+# For every player, under /usr/local: here an empty one of this test's own, in a mount
+# namespace, so the machine's stays as it is.
+unshare -m sh -ec '
+    dir=$1 app=$2 version=$3
+    mount --make-rprivate /
+    mount -t tmpfs tmpfs /usr/local
+    "$dir/installer.sh" --system >/dev/null
+    desktop-file-validate /usr/local/share/applications/$app.desktop
+    grep -qx Exec=/usr/local/games/epee /usr/local/share/applications/$app.desktop
+    [ "$(/usr/local/games/epee --version)" = "epee $version" ]
+    "$dir/installer.sh" --system --remove >/dev/null
+    [ -z "$(find /usr/local ! -type d)" ]
+' system "$dir" "$APP" "$VERSION" || fail "installer.sh --system, or its --remove"
+echo "installer.sh --system: under /usr/local, then removed, nothing left"
 echo "linux: all passed"

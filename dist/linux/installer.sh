@@ -45,9 +45,11 @@ SIZES="48 128 256"
 
 icon() { echo "$DATA/icons/hicolor/$1x$1/apps/$APP.png"; }
 
-# Removes a file, then each folder above it that is left empty, up to the prefix.
+# Removes a file; for the player alone, also each folder above it left empty, up to
+# ~/.local (/usr/local's folders belong to the system, empty or not).
 remove() {
     rm -f "$1"
+    [ "$WHERE" = user ] || return 0
     dir=$(dirname "$1")
     while [ "$dir" != "$PREFIX" ] && [ "$dir" != "$DATA" ] && [ "$dir" != / ] &&
         rmdir "$dir" 2>/dev/null; do
