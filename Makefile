@@ -30,7 +30,7 @@ WIN_PACKAGES = g++-mingw-w64-x86-64-posix wine wine64 googletest dpkg-dev xvfb x
 PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run check test unit-tests asan-tests fuzz e2e valgrind bench measure install \
+.PHONY: all deps build run check test unit-tests asan-tests fuzz e2e valgrind bench measure art install \
         package clean windows-deps windows windows-test web-deps web serve web-test
 
 all: build
@@ -135,6 +135,13 @@ windows: deps windows-deps
 # (the Linux build lends its window-closing tool).
 windows-test: windows build
 	tests/windows.sh $(WIN_BUILD) $(BUILD)
+
+# Rewrites the pictures and icons in assets/ from their text sources in assets/src; the test
+# suite checks that the shipped files are what the sources make.
+art: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target artgen
+	$(BUILD)/tools/artgen assets/src assets
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
