@@ -1,5 +1,5 @@
 # make run: install what is missing, build, play. make check: build and run the unit tests
-# alone, in a minute or two, for daily work. make test: install, build, run every test
+# alone, in under a minute once built, for daily work. make test: install, build, run every test
 # (the install tree and the Debian package are checked too), then the same suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run, the real program
 # under Xvfb, one run under valgrind, the game in headless Chromium (make web-test) and the
