@@ -1,5 +1,6 @@
 // The game's artwork and typography: every picture file agrees with the art table, every caption
-// fits its label in the chosen typeface, and the art tool rebuilds the pictures exactly.
+// fits its label in the chosen typeface on the rows the screen leaves for its lines, and the art
+// tool rebuilds the pictures exactly.
 #include "frontend/NameEntry.h"
 #include "platform/Renderer.h"
 #include "shell/FrmIntro.h"
