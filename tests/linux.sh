@@ -7,8 +7,9 @@
 # program answers --version and plays in Xvfb (title blue, the name grid, island green, a
 # door, Esc with status 0, the window closed with status 0); the arm64 program opens its
 # window in the Debian 11 arm64 tree; a display that comes up only after the game started
-# is waited for; installer.sh installs for the player and takes everything away again.
-#   tests/linux.sh [LINUX_BUILD] [BUILD]   (the Linux build lends epee_close)
+# is waited for; installer.sh installs for the player, and for every player, and takes
+# everything away again.
+#   tests/linux.sh [LINUX_BUILD] [BUILD]   (the machine's own build lends epee_close)
 set -euo pipefail
 LINUX=${1:-build-linux}
 HOST=${2:-build}
