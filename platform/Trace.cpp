@@ -1,6 +1,6 @@
 #include "Trace.h"
 
-#include "shell/GameRecord.h"
+#include "shell/WindowTimers.h"
 
 #include <chrono>
 #include <cstdlib>

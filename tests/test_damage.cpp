@@ -4,8 +4,8 @@
 // The long walk through every door (thousands of curtain ticks) is played at 1x only, to
 // keep the suite quick; the quest and the mashed keys at every scale.
 #include "Canvas.h"
-#include "shell/GameRecord.h"
-#include "shell/Replay.h"
+#include "proof/Replay.h"
+#include "shell/WindowTimers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The window at start-up: its element set, stacking order and what the player sees.
 #include "shell/DrawList.h"
 #include "shell/FrmIntro.h"
-#include "shell/GameRecord.h"
+#include "shell/WindowTimers.h"
 
 #include <gtest/gtest.h>
 

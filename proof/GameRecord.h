@@ -1,12 +1,9 @@
-// Walks the whole game-state record and the window's timers by name, so that
-// digests, checks and traces all see every variable and every timer.
+// Walks the whole game-state record by name, so that digests and checks see every
+// variable; the timers by name are in shell/WindowTimers.h.
 #pragma once
-#include "FrmIntro.h"
+#include "shell/WindowTimers.h"
 
-#include <functional>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 // The twelve quest flags, which only ever go from 0 to 1.
 template <class F> void forEachQuestFlag(const GameState& s, F&& f) {
@@ -61,11 +58,3 @@ template <class F> void forEachVariable(const GameState& s, F&& f) {
     f("intMenuV", s.intMenuV);
     f("intMenuB", s.intMenuB);
 }
-
-// The fifteen timers of the window with their names, in creation order.
-std::vector<std::pair<std::string_view, const Timer*>> namedTimers(const Controls& window);
-
-// Has every tick of the window's timers go through around(name, tick), which runs the
-// tick itself; for watching a game from outside (rule checks, traces).
-using TickWrapper = std::function<void(std::string_view timer, const std::function<void()>& tick)>;
-void aroundEachTick(Controls& window, const TickWrapper& around);

@@ -1,7 +1,7 @@
 #include "Digest.h"
 
-#include "DrawList.h"
 #include "GameRecord.h"
+#include "shell/DrawList.h"
 
 #include <cstdio>
 #include <type_traits>

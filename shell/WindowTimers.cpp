@@ -1,4 +1,4 @@
-#include "GameRecord.h"
+#include "WindowTimers.h"
 
 std::vector<std::pair<std::string_view, const Timer*>> namedTimers(const Controls& w) {
     return {{"tmrOuvrir", &w.tmrOuvrir},
