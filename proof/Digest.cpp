@@ -2,6 +2,7 @@
 
 #include "GameRecord.h"
 #include "shell/DrawList.h"
+#include "shell/WindowTimers.h"
 
 #include <cstdio>
 #include <type_traits>

@@ -1,21 +1,10 @@
 #include "FrmIntro.h"
 
+#include "WindowTimers.h"
+
 FrmIntro::FrmIntro() {
-    tmrOuvrir.onTick = [this] { tmrOuvrir_Timer(); };
-    tmrOuvrir2.onTick = [this] { tmrOuvrir2_Timer(); };
-    tmrTouche.onTick = [this] { tmrTouche_Timer(); };
-    tmrFermer.onTick = [this] { tmrFermer_Timer(); };
-    tmrFermer3.onTick = [this] { tmrFermer3_Timer(); };
-    tmrLblNom.onTick = [this] { tmrLblNom_Timer(); };
-    tmrLblNom2.onTick = [this] { tmrLblNom2_Timer(); };
-    tmrLblNom3.onTick = [this] { tmrLblNom3_Timer(); };
-    tmrFermer2.onTick = [this] { tmrFermer2_Timer(); };
-    tmrFermer9.onTick = [this] { tmrFermer9_Timer(); };
-    tmrI.onTick = [this] { tmrI_Timer(); };
-    tmrCurseur.onTick = [this] { tmrCurseur_Timer(); };
-    tmrChangeLieu.onTick = [this] { tmrChangeLieu_Timer(); };
-    tmrChangeLieu2.onTick = [this] { tmrChangeLieu2_Timer(); };
-    tmrRéussi.onTick = [this] { tmrRéussi_Timer(); };
+    for (const TimerEntry& entry : kTimerTable)
+        (this->*entry.timer).onTick = [this, handler = entry.handler] { (this->*handler)(); };
 }
 
 void FrmIntro::Form_Load() {

@@ -41,6 +41,8 @@ class TimerService {
 
     Micros now() const { return now_; }
     void add(Timer& timer) { timers_.push_back(&timer); }
+    // Every timer added, in the order they were.
+    const std::vector<Timer*>& held() const { return timers_; }
 
     // The earliest moment a timer is due, if any is enabled.
     std::optional<Micros> nextDue() const;

@@ -1,28 +1,16 @@
 #include "WindowTimers.h"
 
-std::vector<std::pair<std::string_view, const Timer*>> namedTimers(const Controls& w) {
-    return {{"tmrOuvrir", &w.tmrOuvrir},
-            {"tmrOuvrir2", &w.tmrOuvrir2},
-            {"tmrTouche", &w.tmrTouche},
-            {"tmrFermer", &w.tmrFermer},
-            {"tmrFermer3", &w.tmrFermer3},
-            {"tmrLblNom", &w.tmrLblNom},
-            {"tmrLblNom2", &w.tmrLblNom2},
-            {"tmrLblNom3", &w.tmrLblNom3},
-            {"tmrFermer2", &w.tmrFermer2},
-            {"tmrFermer9", &w.tmrFermer9},
-            {"tmrI", &w.tmrI},
-            {"tmrCurseur", &w.tmrCurseur},
-            {"tmrChangeLieu", &w.tmrChangeLieu},
-            {"tmrChangeLieu2", &w.tmrChangeLieu2},
-            {"tmrRéussi", &w.tmrRéussi}};
+std::vector<std::pair<std::string_view, const Timer*>> namedTimers(const FrmIntro& window) {
+    std::vector<std::pair<std::string_view, const Timer*>> named;
+    for (const TimerEntry& entry : kTimerTable)
+        named.emplace_back(entry.name, &(window.*entry.timer));
+    return named;
 }
 
-void aroundEachTick(Controls& window, const TickWrapper& around) {
-    for (const auto& [name, t] : namedTimers(window)) {
-        // The window itself was handed over, so its timers may be rewired.
-        Timer& timer = const_cast<Timer&>(*t);
-        timer.onTick = [around, name = name, inner = std::move(timer.onTick)] {
+void aroundEachTick(FrmIntro& window, const TickWrapper& around) {
+    for (const TimerEntry& entry : kTimerTable) {
+        Timer& timer = window.*entry.timer;
+        timer.onTick = [around, name = entry.name, inner = std::move(timer.onTick)] {
             around(name, inner);
         };
     }

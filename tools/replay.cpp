@@ -7,6 +7,7 @@
 // Exits 1 when a replay cannot be read or breaks a rule of the game.
 #include "proof/Replay.h"
 #include "proof/GameRecord.h"
+#include "shell/WindowTimers.h"
 
 #include <algorithm>
 #include <chrono>
