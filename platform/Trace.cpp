@@ -1,7 +1,5 @@
 #include "Trace.h"
 
-#include "shell/WindowTimers.h"
-
 #include <chrono>
 #include <cstdlib>
 #include <string>

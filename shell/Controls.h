@@ -13,7 +13,7 @@ struct Controls {
     Controls& operator=(const Controls&) = delete;
 
     // The window itself.
-    std::string caption = "Form1";
+    static constexpr char caption[] = "Form1";
     Color backColor; // shows wherever nothing covers it
     static constexpr int clientWidth = 19200, clientHeight = 15360;
 

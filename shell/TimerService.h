@@ -1,12 +1,11 @@
 // Periodic timers on one thread, driven by whoever tells the service what time it is:
 // the real clock in the game, a virtual clock in tests.
 #pragma once
-#include <cstdint>
+#include "CorePort.h"
+
 #include <functional>
 #include <optional>
 #include <vector>
-
-using Micros = std::int64_t;
 
 class TimerService;
 

@@ -5,7 +5,6 @@
 #include "FrmIntro.h"
 
 #include <array>
-#include <functional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -37,8 +36,3 @@ inline constexpr std::array kTimerTable{
 
 // Each timer of the table with its name.
 std::vector<std::pair<std::string_view, const Timer*>> namedTimers(const FrmIntro& window);
-
-// Has every tick of the window's timers go through around(name, tick), which runs the
-// tick itself; for watching a game from outside (rule checks, traces).
-using TickWrapper = std::function<void(std::string_view timer, const std::function<void()>& tick)>;
-void aroundEachTick(FrmIntro& window, const TickWrapper& around);
