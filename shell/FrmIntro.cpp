@@ -7,21 +7,6 @@ FrmIntro::FrmIntro() {
         (this->*entry.timer).onTick = [this, handler = entry.handler] { (this->*handler)(); };
 }
 
-void FrmIntro::Form_Load() {
-    intPosLettre = 1;
-    strLettre1 = "H";
-    strLettre2 = "e";
-    strLettre3 = "r";
-    strLettre4 = "o";
-    strLettre5 = " ";
-    strLettre6 = " ";
-    intGrilleColonne = 1;
-    intGrilleLigne = 1;
-    for (int bar : {9, 10, 11})
-        lblNom(bar).left = 870 * intGrilleColonne - 400;
-    lblNom(12).left = 870 * intGrilleColonne + 200;
-}
-
 void FrmIntro::Form_KeyDown(int16 keyCode) {
     if (ended_) return;
     if (intMode == 1) nameEntryKeys(keyCode);

@@ -11,7 +11,7 @@ class FrmIntro : public Controls, public GameState {
   public:
     FrmIntro();
 
-    // Events.
+    // Events; Form_Load sets up the name entry (frontend/NameEntry.cpp).
     void Form_Load();
     void Form_KeyDown(int16 keyCode);
 
