@@ -55,6 +55,7 @@ std::vector<DrawItem> drawList(const FrmIntro& game);
 const char* windowCaption();
 
 // Has every tick of the game's timers go through around(name, tick), which runs the tick
-// itself; for watching a game from outside (rule checks, traces).
+// itself; for watching a game from outside (rule checks, traces). It walks the timer table
+// (WindowTimers.h).
 using TickWrapper = std::function<void(std::string_view timer, const std::function<void()>& tick)>;
 void aroundEachTick(FrmIntro& game, const TickWrapper& around);
