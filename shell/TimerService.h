@@ -55,7 +55,6 @@ class TimerService {
 
     // After the program has ended no timer ticks again.
     void halt() { halted_ = true; }
-    bool halted() const { return halted_; }
 
   private:
     std::vector<Timer*> timers_;
