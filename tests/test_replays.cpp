@@ -1,6 +1,6 @@
 // Recorded games of tests/replays: each must still lead to the digest recorded beside it
 // and keep every rule of the game on the way; and the replay text format itself.
-#include "shell/Replay.h"
+#include "proof/Replay.h"
 
 #include <gtest/gtest.h>
 
