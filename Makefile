@@ -1,9 +1,11 @@
-# make run: install what is missing, build, play. make test: install, build, run every test
+# make run: install what is missing, build, play. make check: build and run the unit tests
+# alone, in under a minute once built, for daily work. make test: install, build, run every test
 # (the install tree and the Debian package are checked too), then the same suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run, the real program
 # under Xvfb, one run under valgrind, the game in headless Chromium (make web-test) and the
-# Windows build under Wine (make windows-test). make install: install the game under PREFIX
-# (DESTDIR honoured). make package: build the Debian package in $(BUILD).
+# Windows build under Wine (make windows-test), and the portable Linux build in Debian 11, 12
+# and 13 trees and under qemu-aarch64 (make linux-test). make install: install the game
+# under PREFIX (DESTDIR honoured). make package: build the Debian package in $(BUILD).
 BUILD ?= build
 WEB_BUILD ?= build-web
 ASAN_BUILD ?= build-asan
@@ -27,11 +29,20 @@ WEB_ENV = NODE_PATH=/usr/share/nodejs
 # The Windows build: MinGW-w64, Wine to run it, GoogleTest's sources to cross-build the tests.
 WIN_BUILD ?= build-win
 WIN_PACKAGES = g++-mingw-w64-x86-64-posix wine wine64 googletest dpkg-dev xvfb xdotool imagemagick
+# The portable Linux build for x86-64 and arm64: clang against Debian 11 trees made by
+# debootstrap, qemu to run the arm64 program here.
+LINUX_BUILD ?= build-linux
+LINUX_ARCHES = x86_64 aarch64
+LINUX_PACKAGES = cmake make python3-fonttools clang-14 lld binutils-aarch64-linux-gnu debootstrap debian-archive-keyring \
+                 qemu-user qemu-user-static googletest dpkg-dev libsdl2-dev libsdl2-ttf-dev \
+                 libsdl2-image-dev libfreetype-dev fonts-dejavu-core xvfb xdotool imagemagick \
+                 desktop-file-utils binutils util-linux
 PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test unit-tests asan-tests fuzz e2e valgrind bench measure install \
-        package clean windows-deps windows windows-test web-deps web serve web-test measure-web
+.PHONY: all deps build run check test unit-tests asan-tests fuzz e2e valgrind bench measure art install \
+        package clean windows-deps windows windows-test web-deps web serve web-test measure-web \
+        linux-deps linux linux-test
 
 all: build
 
@@ -55,7 +66,14 @@ build: deps
 run: build
 	./$(BUILD)/epee
 
-test: unit-tests asan-tests fuzz e2e valgrind web-test windows-test
+# The quick tier: the test suite less what is labelled long (the million random events, the
+# walk through every door) or package (the install tree and the Debian package).
+check: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target epee_tests epee epee_record
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE 'long|package'
+
+test: unit-tests asan-tests fuzz e2e valgrind web-test windows-test linux-test
 
 unit-tests: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -135,6 +153,33 @@ windows: deps windows-deps
 windows-test: windows build
 	tests/windows.sh $(WIN_BUILD) $(BUILD)
 
+linux-deps:
+	$(call install_missing,$(LINUX_PACKAGES))
+
+# $(LINUX_BUILD)/epee-legendaire-<version>-linux-{x86_64,aarch64}.tar.gz; the libraries are
+# built once into the cache (tools/thirdparty.sh linux and aarch64), the Debian 11 trees
+# too (tools/debian-tree.sh).
+linux: linux-deps
+	for arch in $(LINUX_ARCHES); do \
+	  prefix=$$(tools/thirdparty.sh $$([ $$arch = x86_64 ] && echo linux || echo $$arch)) && \
+	  cmake -S . -B $(LINUX_BUILD)/$$arch $(CCACHE) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/linux-$$arch.cmake -DEPEE_THIRDPARTY_PREFIX="$$prefix" \
+	    -DEPEE_LINUX_ARCHIVE_DIR=$(abspath $(LINUX_BUILD)) && \
+	  cmake --build $(LINUX_BUILD)/$$arch -j $(JOBS) --target epee_linux_archive epee_replay || exit 1; \
+	done
+
+# The portable programs in Debian 11, 12 and 13 trees holding no SDL, and the arm64 one under
+# qemu-aarch64 (the Linux build lends its window-closing tool).
+linux-test: linux build
+	tests/linux.sh $(LINUX_BUILD) $(BUILD)
+
+# Rewrites the pictures and icons in assets/ from their text sources in assets/src; the test
+# suite checks that the shipped files are what the sources make.
+art: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target artgen
+	$(BUILD)/tools/artgen assets/src assets
+
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
@@ -142,4 +187,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WEB_BUILD) $(LINUX_BUILD)

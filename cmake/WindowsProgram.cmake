@@ -13,30 +13,14 @@ target_sources(epee PRIVATE ${CMAKE_BINARY_DIR}/epee.rc)
 set_property(SOURCE ${CMAKE_BINARY_DIR}/epee.rc APPEND PROPERTY OBJECT_DEPENDS
              ${EPEE_ICON} ${CMAKE_BINARY_DIR}/epee.manifest)
 
-# The licence of the typeface follows whichever font file platform/Typeface.h names.
-execute_process(COMMAND dpkg-query -S ${EPEE_FONT_FILE} OUTPUT_VARIABLE EPEE_FONT_PACKAGE
-                COMMAND_ERROR_IS_FATAL ANY)
-string(REGEX REPLACE ":.*" "" EPEE_FONT_PACKAGE "${EPEE_FONT_PACKAGE}")
+include(${CMAKE_CURRENT_LIST_DIR}/Licences.cmake)
 
 set(EPEE_ZIP_NAME epee-legendaire-${PROJECT_VERSION}-win64)
 set(EPEE_ZIP_DIR ${CMAKE_BINARY_DIR}/zip/${EPEE_ZIP_NAME})
 set(EPEE_ZIP ${CMAKE_BINARY_DIR}/${EPEE_ZIP_NAME}.zip)
-set(EPEE_LICENCES
-    ${CMAKE_SOURCE_DIR}/dist/copyright
-    ${EPEE_THIRDPARTY_PREFIX}/share/licenses/SDL2.txt
-    ${EPEE_THIRDPARTY_PREFIX}/share/licenses/SDL2_ttf.txt
-    ${EPEE_THIRDPARTY_PREFIX}/share/licenses/SDL2_image.txt
-    ${EPEE_THIRDPARTY_PREFIX}/share/licenses/freetype.txt
-    /usr/share/doc/${EPEE_FONT_PACKAGE}/copyright)
-set(EPEE_LICENCE_NAMES epee-legendaire.txt SDL2.txt SDL2_ttf.txt SDL2_image.txt FreeType.txt
-    ${EPEE_FONT_PACKAGE}.txt)
 # Notepad and every other Windows editor read CRLF lines.
 configure_file(${EPEE_WINDOWS_DIR}/LISEZMOI.txt ${EPEE_ZIP_DIR}/LISEZMOI.txt @ONLY NEWLINE_STYLE CRLF)
-set(EPEE_COPY_LICENCES)
-foreach(licence name IN ZIP_LISTS EPEE_LICENCES EPEE_LICENCE_NAMES)
-  list(APPEND EPEE_COPY_LICENCES
-       COMMAND ${CMAKE_COMMAND} -E copy ${licence} ${EPEE_ZIP_DIR}/licences/${name})
-endforeach()
+epee_copy_licences(${EPEE_ZIP_DIR}/licences EPEE_COPY_LICENCES)
 add_custom_command(
   OUTPUT ${EPEE_ZIP}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${EPEE_ZIP_DIR}/licences

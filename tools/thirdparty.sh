@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds SDL2, SDL2_ttf, SDL2_image and FreeType as static libraries for a cross toolchain,
 # from the Debian source packages of the versions the Linux build links, into a cache.
-#   tools/thirdparty.sh TOOLCHAIN        (TOOLCHAIN: mingw or emscripten)
+#   tools/thirdparty.sh TOOLCHAIN        (TOOLCHAIN: mingw, emscripten, linux or aarch64)
 # Prints the install prefix (include/, lib/, lib/cmake, lib/pkgconfig, share/licenses) on
 # its last line. The sources are fetched once into $CACHE/sources; each library is built in
 # a scratch folder and copied into $CACHE/TOOLCHAIN-KEY only once it built and installed
@@ -20,14 +20,23 @@ die() {
     exit 1
 }
 
+SDL_OPTIONS=()
 case "$TOOLCHAIN" in
 mingw) TOOLCHAIN_FILE=$ROOT/cmake/mingw-w64.cmake ;;
+linux | aarch64)
+    # The portable Linux program, for x86-64 or arm64, against a Debian 11 tree. SDL loads
+    # X11, Wayland and KMSDRM's libraries (libdrm, gbm, EGL) when it starts, whichever the
+    # player's system has, so the program links none of them; the game has no sound.
+    TOOLCHAIN_FILE=$ROOT/cmake/linux-$([ "$TOOLCHAIN" = linux ] && echo x86_64 || echo aarch64).cmake
+    SDL_OPTIONS=(-DSDL_AUDIO=OFF -DSDL_X11_SHARED=ON -DSDL_WAYLAND_SHARED=ON -DSDL_KMSDRM_SHARED=ON
+        -DSDL_LIBSAMPLERATE=OFF -DSDL_RPATH=OFF -DSDL_HIDAPI_LIBUSB=OFF)
+    ;;
 emscripten)
     TOOLCHAIN_FILE=$ROOT/cmake/emscripten.cmake
     # Debian's emcc needs Debian's node modules, even when another node comes first in PATH.
     export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
     ;;
-*) die "usage: $0 mingw|emscripten" ;;
+*) die "usage: $0 mingw|emscripten|linux|aarch64" ;;
 esac
 
 SOURCES=$CACHE/sources
@@ -45,14 +54,9 @@ source_version() {
         die "${DEV_PACKAGE[$1]} is not installed (make deps installs it)"
 }
 
-# The Debian mirror the system's own apt sources name, for a private deb-src list.
-debian_mirror() {
-    local uri
-    uri=$(grep -hoE '(https?://[^ ]+/debian)/?( |$)' /etc/apt/sources.list \
-        /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null |
-        head -1 | tr -d ' ')
-    echo "${EPEE_DEBIAN_MIRROR:-${uri:-http://deb.debian.org/debian}}"
-}
+# The Debian mirror for a private deb-src list.
+# shellcheck source=tools/debian-mirror.sh
+. "$ROOT/tools/debian-mirror.sh"
 
 # Downloads the four source packages through a private apt list and state folder (the
 # system's apt configuration stays as it is); apt checks every file against the signed
@@ -121,7 +125,7 @@ build_library() {
 
 FREETYPE_FLAGS=(-DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON
     -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON)
-SDL_FLAGS=(-DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_UNINSTALL=ON)
+SDL_FLAGS=(-DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_UNINSTALL=ON "${SDL_OPTIONS[@]}")
 TTF_FLAGS=(-DSDL2TTF_SAMPLES=OFF -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF)
 IMAGE_FLAGS=(-DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF
     -DSDL2IMAGE_BACKEND_STB=OFF -DSDL2IMAGE_BACKEND_WIC=OFF -DSDL2IMAGE_BACKEND_IMAGEIO=OFF
