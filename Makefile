@@ -33,9 +33,10 @@ WIN_PACKAGES = g++-mingw-w64-x86-64-posix wine wine64 googletest dpkg-dev xvfb x
 # debootstrap, qemu to run the arm64 program here.
 LINUX_BUILD ?= build-linux
 LINUX_ARCHES = x86_64 aarch64
-LINUX_PACKAGES = cmake make python3-fonttools clang-14 lld binutils-aarch64-linux-gnu debootstrap debian-archive-keyring \
+LINUX_PACKAGES = cmake make clang-14 lld binutils-aarch64-linux-gnu debootstrap debian-archive-keyring \
                  qemu-user qemu-user-static googletest dpkg-dev libsdl2-dev libsdl2-ttf-dev \
-                 libsdl2-image-dev libfreetype-dev fonts-dejavu-core xvfb xdotool imagemagick \
+                 libsdl2-image-dev libfreetype-dev fonts-dejavu-core python3-fonttools \
+                 xvfb xdotool imagemagick \
                  desktop-file-utils binutils util-linux
 PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
