@@ -2,8 +2,8 @@
 // game can show must still find its glyphs there, and look as it did with the full face.
 #include "platform/EmbeddedFiles.h"
 #include "platform/Typeface.h"
+#include "proof/Replay.h"
 #include "shell/DrawList.h"
-#include "shell/Replay.h"
 
 #include <SDL.h>
 #include <SDL_ttf.h>
