@@ -30,7 +30,7 @@ PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run test unit-tests asan-tests fuzz e2e valgrind bench measure install \
-        package clean windows-deps windows windows-test web-deps web serve web-test
+        package clean windows-deps windows windows-test web-deps web serve web-test web-measure
 
 all: build
 
@@ -101,19 +101,27 @@ web: web-deps
 	prefix=$$(tools/thirdparty.sh emscripten) && \
 	$(WEB_ENV) cmake -S . -B $(WEB_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake -DEPEE_THIRDPARTY_PREFIX=$$prefix
-	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target epee
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target epee_site
 
 serve: web
 	@echo "Le jeu est servi sur http://localhost:8000/ (Ctrl+C pour arrêter)"
 	cd $(WEB_BUILD)/site && python3 -m http.server 8000 --bind 127.0.0.1
 
-# Headless Chromium plays the page: the whole quest, the end screen, the timers, errors.
+# Headless Chromium plays the page: the whole quest, the end screen, the timers, errors;
+# then on phones and tablets: the whole quest by touch, the layout, the page offline.
 # The keys go out in real time, as a player's would; on a shared machine the browser runs
 # at a higher priority where it may, as the game in the foreground would on a desktop.
 WEB_PRIORITY = $(shell nice -n -10 true 2>/dev/null && echo nice -n -10)
 web-test: web
 	cd tests/web && npm ci --no-audit --no-fund
 	$(WEB_PRIORITY) node tests/web/play.mjs $(WEB_BUILD)/site
+	$(WEB_PRIORITY) node tests/web/touch.mjs $(WEB_BUILD)/site
+
+# The page's processor time at the title and while walking, beside a bare page drawing the
+# same changes (tests/web/bare.html).
+web-measure: web
+	cd tests/web && npm ci --no-audit --no-fund
+	node tests/web/cpu.mjs $(WEB_BUILD)/site
 
 # build-win/epee.exe and its zip; SDL2, SDL2_ttf, SDL2_image and FreeType are built once from
 # Debian's sources into a cache outside the build (tools/thirdparty.sh).
