@@ -26,10 +26,13 @@ const shotDevices = { 'phone-landscape': device(phone), 'phone-portrait': device
 async function openTouch(browser, url, viewport) {
   const game = await open(browser, url, viewport);
   // When the hero last took a step's tick, and the screen last changed, in the page's time.
+  // and how many keys it has taken.
   game.moved = { tmrI: 0, tmrChangeLieu: 0, tmrChangeLieu2: 0 };
+  game.taken = 0;
   game.page.on('console', (m) => {
     const [, us, timer] = /^(\d+) tick (tmrI|tmrChangeLieu2?)$/.exec(m.text()) || [];
     if (timer) game.moved[timer] = us / 1000;
+    if (/^\d+ key /.test(m.text())) game.taken++;
   });
   const cdp = game.cdp = await game.page.createCDPSession();
   const fingers = new Map();
@@ -75,7 +78,7 @@ const keyControls = { Space: 'Action', Left: 'Gauche', Up: 'Haut', Right: 'Droit
 const keyCodes = { Space: 32, Left: 37, Up: 38, Right: 39, Down: 40, M: 77, R: 82, V: 86, B: 66 };
 
 // A player taps when the hero has stopped: a step or a change of screen that a busy machine
-// has drawn late is let finish first (the recorded quest never presses during one).
+// has made late is let finish first (the recorded quest never presses during one).
 async function stopped(game) {
   const still = () => Date.now() - game.moved.tmrI > 45 &&
                       Date.now() - Math.max(game.moved.tmrChangeLieu, game.moved.tmrChangeLieu2) > 150;
@@ -89,8 +92,11 @@ function playByTouch(game, from, to, start) {
     if (!keyControls[what]) return null;
     places[what] ??= await control(game.page, keyControls[what]);
     await stopped(game);
-    await game.hand.down(1, places[what]);
-    return () => game.hand.up(1);
+    const taken = game.taken;
+    await game.hand.tap(places[what]);
+    // The next pause counts from the moment the game took the key, which a busy page delays.
+    await waitFor('the key taken', 1, async () => game.taken > taken);
+    return () => {};
   }, from, to, start);
 }
 
