@@ -16,8 +16,9 @@ const server = createServer((req, res) => {
   const [prefix, folder] = Object.entries(folders).findLast(([p]) => path.startsWith(p));
   try {
     const file = join(folder, path.slice(prefix.length) || 'index.html');
+    const body = readFileSync(file);
     res.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
-    res.end(readFileSync(file));
+    res.end(body);
   } catch {
     res.writeHead(404).end();
   }
