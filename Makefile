@@ -1,4 +1,5 @@
-# make run: install what is missing, build, play. make test: install, build, run every test
+# make run: install what is missing, build, play. make check: build and run the unit tests
+# alone, in under a minute once built, for daily work. make test: install, build, run every test
 # (the install tree and the Debian package are checked too), then the same suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short fuzzing run, the real program
 # under Xvfb, one run under valgrind, the game in headless Chromium (make web-test) and the
@@ -29,7 +30,7 @@ WIN_PACKAGES = g++-mingw-w64-x86-64-posix wine wine64 googletest dpkg-dev xvfb x
 PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test unit-tests asan-tests fuzz e2e valgrind bench measure install \
+.PHONY: all deps build run check test unit-tests asan-tests fuzz e2e valgrind bench measure art install \
         package clean windows-deps windows windows-test web-deps web serve web-test web-measure
 
 all: build
@@ -53,6 +54,13 @@ build: deps
 
 run: build
 	./$(BUILD)/epee
+
+# The quick tier: the test suite less what is labelled long (the million random events, the
+# walk through every door) or package (the install tree and the Debian package).
+check: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target epee_tests epee epee_record
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE 'long|package'
 
 test: unit-tests asan-tests fuzz e2e valgrind web-test windows-test
 
@@ -135,6 +143,13 @@ windows: deps windows-deps
 # (the Linux build lends its window-closing tool).
 windows-test: windows build
 	tests/windows.sh $(WIN_BUILD) $(BUILD)
+
+# Rewrites the pictures and icons in assets/ from their text sources in assets/src; the test
+# suite checks that the shipped files are what the sources make.
+art: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target artgen
+	$(BUILD)/tools/artgen assets/src assets
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

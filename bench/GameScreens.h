@@ -1,6 +1,6 @@
 // Games brought to a given screen the way a player gets there, for the benchmarks.
 #pragma once
-#include "shell/Replay.h"
+#include "proof/Replay.h"
 
 #include <sstream>
 

@@ -66,5 +66,5 @@ foreach(check install package)
            COMMAND sh ${CMAKE_SOURCE_DIR}/tests/check-install.sh ${check} ${CMAKE_BINARY_DIR}
                    ${PROJECT_VERSION})
   # Skipped where the package tools are missing; `make test` installs them.
-  set_tests_properties(${check}_check PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600)
+  set_tests_properties(${check}_check PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 600 LABELS package)
 endforeach()

@@ -34,11 +34,17 @@ void writeGrid(FrmIntro& f) {
             cells.push_back(cellText(f, row, column));
 }
 
-void placeBox(FrmIntro& f) {
-    const int x = kCellPitchX * f.intGrilleColonne, y = kCellPitchY * f.intGrilleLigne;
+// Across only: the game's start sets the column, and the tops stay as the window made them.
+void placeBoxAcross(FrmIntro& f) {
+    const int x = kCellPitchX * f.intGrilleColonne;
     for (int bar : {9, 10, 11})
         f.lblNom(bar).left = x - 400;
     f.lblNom(12).left = x + 200;
+}
+
+void placeBox(FrmIntro& f) {
+    placeBoxAcross(f);
+    const int y = kCellPitchY * f.intGrilleLigne;
     for (int bar : {9, 10, 12})
         f.lblNom(bar).top = y - 500;
     f.lblNom(11).top = y + 100;
@@ -99,6 +105,20 @@ void writeLetter(FrmIntro& f) {
     f.lblNom(13).left = markerLeft(f.intPosLettre);
 }
 } // namespace
+
+// The name offered at first, and the selection on the grid's first cell.
+void FrmIntro::Form_Load() {
+    intPosLettre = 1;
+    strLettre1 = "H";
+    strLettre2 = "e";
+    strLettre3 = "r";
+    strLettre4 = "o";
+    strLettre5 = " ";
+    strLettre6 = " ";
+    intGrilleColonne = 1;
+    intGrilleLigne = 1;
+    placeBoxAcross(*this);
+}
 
 void openNameEntry(FrmIntro& f) {
     f.strLettres = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz- ";

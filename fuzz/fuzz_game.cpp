@@ -1,6 +1,6 @@
 // libFuzzer target: every input is a stream of key presses, lapses of time and window
 // closes played on the game from its start; any broken rule of the game is a crash.
-#include "shell/Replay.h"
+#include "proof/Replay.h"
 
 #include <cstdio>
 #include <cstdlib>

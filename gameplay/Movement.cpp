@@ -1,6 +1,7 @@
 // The hero's steps, tile by tile, and what stops them.
 #include "shell/FrmIntro.h"
 #include "world/Legend.h"
+#include "world/ViewGeometry.h"
 
 namespace {
 struct StepStart {
@@ -51,8 +52,8 @@ void FrmIntro::arrowKeys(int16 keyCode) {
         intDirX = s.dirX;
         intPasY = s.dirY;
         intPasX = s.dirX;
-        intDeplY = static_cast<int16>(257 * s.dirY);
-        intDeplX = static_cast<int16>(257 * s.dirX);
+        intDeplY = static_cast<int16>(kStepTwips * s.dirY);
+        intDeplX = static_cast<int16>(kStepTwips * s.dirX);
         showOnly(*this, this->*s.facing);
         tmrI.setEnabled(true);
         return;
@@ -75,7 +76,7 @@ void FrmIntro::tmrI_Timer() {
         p->left += intDeplX;
     }
     varPas += 1;
-    if (varPas == 6) {
+    if (varPas == kStepTicks + 1) {
         tmrI.setEnabled(false);
         varPas = 1;
         stopStep(*this);

@@ -1,12 +1,13 @@
 // Curtains, area switches and screen flips.
 #include "shell/FrmIntro.h"
 #include "world/Legend.h"
+#include "world/ViewGeometry.h"
 
 namespace {
 // One curtain tick: sign 1 closes the four curtains over the view, -1 opens them.
 void moveCurtains(FrmIntro& w, int sign) {
-    w.fraLieu.height += sign * 1285;
-    w.fraLieu2.top -= sign * 1285;
+    w.fraLieu.height += sign * kTileTwips;
+    w.fraLieu2.top -= sign * kTileTwips;
     w.fra1(0).width += sign * 1500;
     w.fra1(1).left -= sign * 1500;
 }
@@ -60,8 +61,8 @@ void flipScreen(FrmIntro& w) {
     static constexpr Flip kFlips[] = {
         {&FrmIntro::intLigne, 0, 7, 9000, 0, -343},
         {&FrmIntro::intLigne, 8, 1, -9000, 0, 343},
-        {&FrmIntro::intColonne, 0, 9, 0, 11565, -9},
-        {&FrmIntro::intColonne, 10, 1, 0, -11565, 9},
+        {&FrmIntro::intColonne, 0, 9, 0, kViewColumns * kTileTwips, -9},
+        {&FrmIntro::intColonne, 10, 1, 0, -kViewColumns * kTileTwips, 9},
     };
     for (const Flip& f : kFlips) {
         if (w.*f.cell != f.from) continue;

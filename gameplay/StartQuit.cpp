@@ -1,5 +1,6 @@
 // The fade that starts a game with its set-up, and the fade that quits it.
 #include "shell/FrmIntro.h"
+#include "world/ViewGeometry.h"
 
 #include <algorithm>
 
@@ -15,10 +16,11 @@ void colourMenu(FrmIntro& w) {
 }
 
 void placeHero(FrmIntro& w) {
-    w.imgHaut.left = 1490;
-    w.imgHaut.top = 2570;
-    w.imgHaut.height = 1285;
-    w.imgHaut.width = 1285;
+    // The hero starts in cell (3, 2), where setUpGame puts him.
+    w.imgHaut.left = heroLeft(2);
+    w.imgHaut.top = cellTop(3);
+    w.imgHaut.height = kTileTwips;
+    w.imgHaut.width = kTileTwips;
     for (Picture* p : {&w.imgBas, &w.imgDroit, &w.imgGauche}) {
         p->left = w.imgHaut.left;
         p->top = w.imgHaut.top;
@@ -28,18 +30,14 @@ void placeHero(FrmIntro& w) {
 }
 
 void layOutGrid(FrmIntro& w) {
-    for (int r = 1; r <= 7; ++r)
-        for (int c = 1; c <= 9; ++c) {
-            Picture& cell = w.imgSprite((r - 1) * 9 + c);
-            cell.top = (r - 1) * 1285;
-            cell.left = c * 1285 - 1090;
+    for (int r = 1; r <= kViewRows; ++r)
+        for (int c = 1; c <= kViewColumns; ++c) {
+            Picture& cell = w.imgSprite(gridCell(r, c));
+            cell.top = cellTop(r);
+            cell.left = cellLeft(c);
         }
-    for (int i = 1; i <= 72; ++i) {
-        Picture& cell = w.imgSprite(i);
-        cell.height = 1285;
-        cell.width = 1285;
-        cell.stretch = true;
-    }
+    for (int i = 1; i <= 72; ++i)
+        sizeAsTile(w.imgSprite(i));
 }
 
 void setUpGame(FrmIntro& w) {

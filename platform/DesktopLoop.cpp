@@ -1,15 +1,16 @@
 // The desktop drives the window: a step whenever an event comes or a timer is due, and
 // asleep in SDL in between.
-#include "GameWindow.h"
+#include "DesktopLoop.h"
 
-int GameWindow::run(FrmIntro& game) {
-    begin(game);
-    fireDue(game);
-    while (!game.ended()) {
-        present(game);
+int playOnDesktop(GameWindow& window, FrmIntro& game) {
+    window.begin(game);
+    window.fireDue(game);
+    while (!gameEnded(game)) {
+        window.present(game);
         SDL_Event event;
-        if (SDL_WaitEventTimeout(&event, msUntilDue(game).value_or(-1))) handle(event, game);
-        update(game);
+        if (SDL_WaitEventTimeout(&event, window.msUntilDue(game).value_or(-1)))
+            window.handle(event, game);
+        window.update(game);
     }
     return 0;
 }

@@ -13,9 +13,6 @@
 #include <tuple>
 
 namespace {
-constexpr int kPlayWidthPx = kPlayArea.width / 15;
-constexpr int kPlayHeightPx = kPlayArea.height / 15;
-
 // The largest of 1x, 1.5x and 2x that fits the desktop's usable area.
 double openingScale() {
     SDL_Rect usable{0, 0, 1024, 768};
@@ -57,7 +54,7 @@ GameWindow::GameWindow(const WindowChoice& choice) {
     gamepad_ = std::make_unique<Gamepad>();
     std::tie(windowedWidth_, windowedHeight_) = openingSize(choice);
     const bool full = choice.fullscreen.value_or(choice.remembered.fullscreen.value_or(false));
-    window_ = SDL_CreateWindow("Form1", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+    window_ = SDL_CreateWindow(windowCaption(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                windowedWidth_, windowedHeight_,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
                                    (full ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0));
@@ -98,19 +95,19 @@ void GameWindow::begin(FrmIntro& game) {
 
 void GameWindow::update(FrmIntro& game) {
     SDL_Event event;
-    while (!game.ended() && SDL_PollEvent(&event))
+    while (!gameEnded(game) && SDL_PollEvent(&event))
         handle(event, game);
     fireDue(game);
 }
 
 void GameWindow::fireDue(FrmIntro& game) {
-    if (game.ended()) return;
-    game.timers.fireDue(now());
+    if (gameEnded(game)) return;
+    fireDueTimers(game, now());
     if (auto key = gamepad_->repeatDue(now())) press(*key, game);
 }
 
 std::optional<int> GameWindow::msUntilDue(const FrmIntro& game) const {
-    const auto due = earliest(game.timers.nextDue(), gamepad_->nextRepeat());
+    const auto due = earliest(nextTimerDue(game), gamepad_->nextRepeat());
     if (!due) return std::nullopt;
     return int(std::max<Micros>(0, (*due - now() + 999) / 1000));
 }
@@ -118,10 +115,10 @@ std::optional<int> GameWindow::msUntilDue(const FrmIntro& game) const {
 void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
     switch (event.type) {
     case SDL_QUIT:
-        game.closeWindow();
+        closeWindow(game);
         break;
     case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_CLOSE) game.closeWindow();
+        if (event.window.event == SDL_WINDOWEVENT_CLOSE) closeWindow(game);
         if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && !fullscreen())
             SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
         if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
@@ -149,13 +146,13 @@ void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
 
 void GameWindow::press(int16 keyCode, FrmIntro& game) {
     // Timers due before the key are taken first, so events keep their order.
-    game.timers.fireDue(now());
+    fireDueTimers(game, now());
     if (trace_) trace_->key(keyCode);
-    if (!game.ended()) game.Form_KeyDown(keyCode);
+    if (!gameEnded(game)) pressKey(game, keyCode);
 }
 
 void GameWindow::present(FrmIntro& game) {
-    if (screen_->show(buildDrawList(game)) && trace_) trace_->frame();
+    if (screen_->show(drawList(game)) && trace_) trace_->frame();
 }
 
 bool GameWindow::fullscreen() const {

@@ -8,7 +8,7 @@
 #include "Settings.h"
 #include "TimerResolution.h"
 #include "Trace.h"
-#include "shell/FrmIntro.h"
+#include "shell/CorePort.h"
 
 #include <SDL.h>
 
@@ -29,10 +29,6 @@ class GameWindow {
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
 
-    // Plays until the game ends or the window is closed, sleeping between steps; returns
-    // the exit status. The desktop's driver.
-    int run(FrmIntro& game);
-
     // The window as the player leaves it, to open it so next time.
     Settings settings() const;
 
@@ -40,6 +36,10 @@ class GameWindow {
     void begin(FrmIntro& game);
     // Takes the pending events, then fires the timers and the gamepad repeat due by now.
     void update(FrmIntro& game);
+    // Takes one event, for a driver that waited for it.
+    void handle(const SDL_Event& event, FrmIntro& game);
+    // Fires the timers and the gamepad repeat due by now.
+    void fireDue(FrmIntro& game);
     // Draws the game if what it shows has changed, or the window asks for it.
     void present(FrmIntro& game);
     // Milliseconds until update has work to do without a new event (the next timer or
@@ -49,8 +49,6 @@ class GameWindow {
     SDL_Window* sdlWindow() const { return window_; }
 
   private:
-    void handle(const SDL_Event& event, FrmIntro& game);
-    void fireDue(FrmIntro& game);
     void press(int16 keyCode, FrmIntro& game);
     void toggleFullscreen();
     bool fullscreen() const;

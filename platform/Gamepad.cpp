@@ -1,7 +1,5 @@
 #include "Gamepad.h"
 
-#include "shell/FrmIntro.h"
-
 namespace {
 struct ButtonKey {
     Uint8 button;

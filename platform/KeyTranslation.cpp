@@ -1,7 +1,5 @@
 #include "KeyTranslation.h"
 
-#include "shell/FrmIntro.h"
-
 TranslatedKey translateKey(const SDL_Keysym& key) {
     const bool alt = (key.mod & KMOD_ALT) != 0;
     const SDL_Keycode sym = key.sym;

@@ -1,6 +1,6 @@
 // The one place where SDL keys become the game's key codes.
 #pragma once
-#include "shell/GameState.h"
+#include "shell/CorePort.h"
 
 #include <SDL.h>
 

@@ -11,9 +11,6 @@
 #include <stdexcept>
 
 namespace {
-constexpr int kPlayWidthPx = kPlayArea.width / 15;   // 751
-constexpr int kPlayHeightPx = kPlayArea.height / 15; // 600
-
 // The picture in 32-bit colour, its transparent colour turned into transparent pixels.
 SDL_Surface* loadArt(Art art) {
     auto bytes = embeddedFile(artInfo(art).file);

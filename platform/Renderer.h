@@ -16,6 +16,10 @@
 #include <unordered_map>
 #include <vector>
 
+// The play area's size in pixels at 1x (751 x 600), which every scale multiplies.
+inline constexpr int kPlayWidthPx = kPlayArea.width / 15;
+inline constexpr int kPlayHeightPx = kPlayArea.height / 15;
+
 // Where the play area lands in an output of a given size.
 struct Viewport {
     double scale; // output pixels per play-area pixel

@@ -1,7 +1,5 @@
 #include "Trace.h"
 
-#include "shell/GameRecord.h"
-
 #include <chrono>
 #include <cstdlib>
 #include <string>

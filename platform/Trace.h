@@ -3,7 +3,7 @@
 // written to FILE with its wall-clock time in microseconds. Off by default; it changes
 // nothing the game does.
 #pragma once
-#include "shell/FrmIntro.h"
+#include "shell/CorePort.h"
 
 #include <SDL.h>
 

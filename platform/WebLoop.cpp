@@ -3,7 +3,6 @@
 // gamepad repeat is due, and drawing on the display's next frame. The page (web/) shows
 // what comes after the end of a game; a failure aborts the module, which the page reports.
 #include "GameWindow.h"
-#include "PagePhase.h"
 
 #include <emscripten.h>
 #include <emscripten/eventloop.h>
@@ -18,7 +17,7 @@ namespace {
 // user-data pointer. It lives as long as the page.
 struct WebPlay {
     GameWindow window;
-    std::unique_ptr<FrmIntro> game;
+    Game game;
     long wakeUp = 0; // the pending timeout, 0 when none
     bool framePending = false;
     std::string_view phase; // the last one told to the page
@@ -61,7 +60,7 @@ void fitCanvas(const WebPlay& play) {
 EM_BOOL onFrame(double, void* data) {
     auto& play = *static_cast<WebPlay*>(data);
     play.framePending = false;
-    if (!play.game->ended()) play.window.present(*play.game);
+    if (!gameEnded(*play.game)) play.window.present(*play.game);
     return EM_FALSE;
 }
 
@@ -75,7 +74,7 @@ void gameOver(WebPlay& play) {
 // The page learns which screen shows when it changes (Module.onPhase, if it listens yet;
 // Module.phase for a page that starts listening later).
 void tellPhase(WebPlay& play) {
-    const std::string_view phase = pagePhase(*play.game);
+    const std::string_view phase = shownScreen(*play.game);
     if (phase == play.phase) return;
     play.phase = phase;
     EM_ASM(
@@ -90,7 +89,7 @@ void step(WebPlay& play) {
     fitCanvas(play);
     play.window.update(*play.game);
     tellPhase(play);
-    if (play.game->ended()) return gameOver(play);
+    if (gameEnded(*play.game)) return gameOver(play);
     if (auto ms = play.window.msUntilDue(*play.game)) wakeAfter(play, *ms);
     if (!play.framePending) {
         play.framePending = true;
@@ -98,18 +97,16 @@ void step(WebPlay& play) {
     }
 }
 
-void newGame(WebPlay& play) {
-    play.game = std::make_unique<FrmIntro>();
+void startNewGame(WebPlay& play) {
     // The new game's clock starts at the window's present time, not at the window's start.
-    play.game->timers.fireDue(play.window.now());
-    play.game->Form_Load();
+    play.game = newGame(play.window.now());
     play.window.begin(*play.game);
     step(play);
 }
 } // namespace
 
 extern "C" EMSCRIPTEN_KEEPALIVE void epee_new_game(void* play) {
-    newGame(*static_cast<WebPlay*>(play));
+    startNewGame(*static_cast<WebPlay*>(play));
 }
 
 int main() {
@@ -117,6 +114,6 @@ int main() {
     SDL_SetHint(SDL_HINT_VIDEO_HIGHDPI_DISABLED, "1");
     auto* play = new WebPlay; // for the page's whole life
     SDL_AddEventWatch(onEvent, play);
-    newGame(*play);
+    startNewGame(*play);
     return 0;
 }

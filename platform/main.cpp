@@ -1,8 +1,8 @@
 // L'Épée légendaire: reads the command line and the remembered window, opens the game
 // window and plays until the game ends.
 #include "CommandLine.h"
+#include "DesktopLoop.h"
 #include "FailureMessage.h"
-#include "GameWindow.h"
 #include "Settings.h"
 
 #include <exception>
@@ -19,10 +19,9 @@ Settings rememberedWindow(const std::filesystem::path& path) {
 
 int play(const CommandLine& line) {
     const std::filesystem::path path = settingsPath();
-    FrmIntro game;
-    game.Form_Load();
+    Game game = newGame(0);
     GameWindow window({line.scale, line.fullscreen, rememberedWindow(path)});
-    const int status = window.run(game);
+    const int status = playOnDesktop(window, *game);
     if (!path.empty()) {
         const std::string problem = saveSettings(path, window.settings());
         if (!problem.empty())

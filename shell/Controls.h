@@ -13,7 +13,7 @@ struct Controls {
     Controls& operator=(const Controls&) = delete;
 
     // The window itself.
-    std::string caption = "Form1";
+    static constexpr char caption[] = "Form1";
     Color backColor; // shows wherever nothing covers it
     static constexpr int clientWidth = 19200, clientHeight = 15360;
 
@@ -53,7 +53,8 @@ struct Controls {
         imgSwitche2, imgEau, imgEau2, imgMage, imgSceau, imgGate, imgOrbe, imgOrbe2, imgGrotte,
         imgSable, imgEscalier, imgVide;
 
-    // Timers, in the order their ticks are taken when due together.
+    // Timers, in the order their ticks are taken when due together; each one also has its
+    // line in the timer table (WindowTimers.h), which wires it to its handler.
     TimerService timers;
     Timer tmrOuvrir{timers, 1, true};
     Timer tmrOuvrir2{timers, 1, false};

@@ -1,5 +1,7 @@
 #include "DrawList.h"
 
+#include "Controls.h"
+
 namespace {
 TwipRect intersect(const TwipRect& a, const TwipRect& b) {
     int l = std::max(a.left, b.left), t = std::max(a.top, b.top);

@@ -1,7 +1,7 @@
 // What the window shows, as a plain list of fills, pictures and texts in stacking
 // order (bottom first), in window twips. Only the platform turns it into pixels.
 #pragma once
-#include "Controls.h"
+#include "Elements.h"
 
 #include <string>
 #include <vector>
@@ -27,5 +27,7 @@ struct DrawItem {
 
 // The area of the window the player sees: the rest is always masked.
 inline constexpr TwipRect kPlayArea{375, 0, 11640 - 375, 9000};
+
+struct Controls;
 
 std::vector<DrawItem> buildDrawList(const Controls& window);

@@ -2,32 +2,16 @@
 // procedure of the game. The platform feeds it key presses and the clock.
 #pragma once
 #include "Controls.h"
+#include "CorePort.h"
 #include "GameState.h"
 
 #include <random>
-
-// Key codes the game understands (the window system's virtual keys).
-namespace Key {
-inline constexpr int16 Enter = 13;
-inline constexpr int16 Esc = 27;
-inline constexpr int16 Space = 32;
-inline constexpr int16 Left = 37;
-inline constexpr int16 Up = 38;
-inline constexpr int16 Right = 39;
-inline constexpr int16 Down = 40;
-inline constexpr int16 B = 66;
-inline constexpr int16 M = 77;
-inline constexpr int16 R = 82;
-inline constexpr int16 V = 86;
-// Any other key reaches the game with this code and changes nothing.
-inline constexpr int16 Other = 255;
-} // namespace Key
 
 class FrmIntro : public Controls, public GameState {
   public:
     FrmIntro();
 
-    // Events.
+    // Events; Form_Load sets up the name entry (frontend/NameEntry.cpp).
     void Form_Load();
     void Form_KeyDown(int16 keyCode);
 

@@ -1,10 +1,9 @@
 // The game-state record: every variable of a run, with its start value.
 // The window owns it; handlers read and write the variables in place.
 #pragma once
-#include <cstdint>
-#include <string>
+#include "CorePort.h"
 
-using int16 = std::int16_t;
+#include <string>
 
 struct GameState {
     // Screen mode: 0 title, 1 name entry, 2 game; it only goes forward.

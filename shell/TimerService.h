@@ -1,12 +1,11 @@
 // Periodic timers on one thread, driven by whoever tells the service what time it is:
 // the real clock in the game, a virtual clock in tests.
 #pragma once
-#include <cstdint>
+#include "CorePort.h"
+
 #include <functional>
 #include <optional>
 #include <vector>
-
-using Micros = std::int64_t;
 
 class TimerService;
 
@@ -41,6 +40,8 @@ class TimerService {
 
     Micros now() const { return now_; }
     void add(Timer& timer) { timers_.push_back(&timer); }
+    // Every timer added, in the order they were.
+    const std::vector<Timer*>& held() const { return timers_; }
 
     // The earliest moment a timer is due, if any is enabled.
     std::optional<Micros> nextDue() const;
@@ -54,7 +55,6 @@ class TimerService {
 
     // After the program has ended no timer ticks again.
     void halt() { halted_ = true; }
-    bool halted() const { return halted_; }
 
   private:
     std::vector<Timer*> timers_;

@@ -1,8 +1,8 @@
 // Walking the world as a player would: start a game, step with the arrow keys until
-// the hero is at rest again, and follow the ways of tools/Routes.h.
+// the hero is at rest again, and follow the ways of proof/Routes.h.
 #pragma once
 #include "FrontSteps.h"
-#include "tools/Routes.h"
+#include "proof/Routes.h"
 
 // The name entry has faded out with the name "Hero" and hands over to the start fade.
 inline void reachGame(Player& p) {

@@ -2,7 +2,8 @@
 # The program as a Unix command: --help and --version answer and quit, a wrong option
 # or value is refused with the usage and status 2, and with no display the game says
 # so in one line and quits with status 1 rather than running unseen.
-# The manual page and the README list the same options as --help.
+# The README and the manual page list the same options as --help, and the manual and the
+# Windows LISEZMOI.txt name every key of the README's table.
 #   tests/command_line.sh EPEE
 set -uo pipefail
 EPEE=$1
@@ -26,11 +27,38 @@ run() {
 run --help
 [ "$STATUS" = 0 ] && grep -q '^Usage: epee' "$OUT/out" && [ ! -s "$OUT/err" ] ||
     fail "--help: status $STATUS"
-for option in --fullscreen --window --scale --help --version; do
-    grep -q -- "$option" "$OUT/out" || fail "--help does not list $option"
-    grep -q -- "\`$option" "$SOURCE/README.md" || fail "the README does not list $option"
-    grep -q -- "${option//-/\\\\-}" "$SOURCE/dist/epee.6" || fail "the manual does not list $option"
-done
+
+# The options --help lists are those of the README's table and of the manual, no more, no less.
+options=$(grep -oE '^  --[a-z-]+' "$OUT/out" | sed 's/^ *//' | sort)
+readme=$(grep -oE '^\| `--[a-z-]+' "$SOURCE/README.md" | sed 's/^| `//' | sort)
+manual=$(grep -oE '^\.BI? \\-\\-[a-z-]+' "$SOURCE/dist/epee.6" | sed 's/^[^ ]* //; s/\\-/-/g' | sort)
+grep -qx -- --help <<<"$options" || fail "--help lists no options: $(cat "$OUT/out")"
+[ "$readme" = "$options" ] || fail "the README lists" $readme "where --help lists" $options
+[ "$manual" = "$options" ] || fail "the manual lists" $manual "where --help lists" $options
+
+# Each key of the README's table is in the manual's and in the Windows LISEZMOI's, in French.
+keys=$(awk '/^\| Screen \| Key \|/ { table = 1; next } table && !/^\|/ { exit } table' \
+    "$SOURCE/README.md" | awk -F'|' 'NR > 1 { print $3 }' | sed 's/ or /\n/g; s/, /\n/g' |
+    sed 's/^ *//; s/ *$//' | sort -u)
+manual_keys=$(sed -n '/^\.SH KEYS/,/^\.SH /p' "$SOURCE/dist/epee.6" | grep '^\.B ')
+lisezmoi_keys=$(awk '/^Touches/ { table = 1; next } table && /^$/ { exit } table' \
+    "$SOURCE/dist/windows/LISEZMOI.txt")
+[ "$(wc -l <<<"$keys")" -ge 8 ] || fail "the README's key table was not found: $keys"
+# Whether TEXT names KEY standing alone, after a space or a comma (Alt+Enter does not name
+# Enter); -i ignores case.   names KEY TEXT [-i]
+names() { grep -qE "${@:3}" -- "(^|[ ,])${1//+/\\+}([ ,]|$)" <<<"$2"; }
+while read -r key; do
+    names "$key" "$manual_keys" -i || fail "the manual's KEYS do not name $key"
+    case $key in
+    Space) french=Espace ;;
+    Esc) french=Échap ;;
+    arrows) french=flèches ;;
+    Enter) french=Entrée ;;
+    Alt+Enter) french=Alt+Entrée ;;
+    *) french=$key ;;
+    esac
+    names "$french" "$lisezmoi_keys" || fail "LISEZMOI.txt's keys do not name $french ($key)"
+done <<<"$keys"
 
 run --version
 grep -qxE 'epee 1\.[0-9]+\.[0-9]+' "$OUT/out" && [ "$STATUS" = 0 ] || fail "--version: $(cat "$OUT/out")"

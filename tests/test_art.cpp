@@ -1,5 +1,6 @@
 // The game's artwork and typography: every picture file agrees with the art table, every caption
-// fits its label in the chosen typeface, and the art tool rebuilds the pictures exactly.
+// fits its label in the chosen typeface on the rows the screen leaves for its lines, and the art
+// tool rebuilds the pictures exactly.
 #include "frontend/NameEntry.h"
 #include "platform/Renderer.h"
 #include "shell/FrmIntro.h"
@@ -159,6 +160,18 @@ void expectWithin(const std::vector<Ink>& inks, const std::string& text, const S
     }
     EXPECT_EQ(set, wordsOf(text));
 }
+
+// Lines are 480 twips apart, the distance between the menu's colour value rows, at every scale.
+void expectLinesApart(const std::vector<Ink>& inks, const Typesetter& t, const Label& label) {
+    const int top = Typesetter::placeOf(label).top;
+    std::vector<int> tops, expected;
+    for (const Ink& ink : inks)
+        if (tops.size() <= std::size_t(ink.line)) {
+            tops.push_back(ink.box.y);
+            expected.push_back(t.view.y(top + ink.line * 480));
+        }
+    EXPECT_EQ(tops, expected) << "the rows of the lines of " << label.caption;
+}
 } // namespace
 
 TEST(Typography, EveryCaptionFallsOnTheLinesItsLabelLeavesForItAtEveryScale) {
@@ -170,8 +183,10 @@ TEST(Typography, EveryCaptionFallsOnTheLinesItsLabelLeavesForItAtEveryScale) {
         const double scale = t.view.scale;
         SCOPED_TRACE("scale " + std::to_string(scale));
         forEachLabel(w.stacking, [&](const Label& label) {
-            if (!label.caption.empty() && label.cells.empty())
-                expectWithin(t.set(label), label.caption, t.screen(label));
+            if (label.caption.empty() || !label.cells.empty()) return;
+            const auto inks = t.set(label);
+            expectWithin(inks, label.caption, t.screen(label));
+            expectLinesApart(inks, t, label);
         });
 
         // The sentence fills five lines; the names of the values share the lines of the values.
@@ -187,6 +202,7 @@ TEST(Typography, EveryCaptionFallsOnTheLinesItsLabelLeavesForItAtEveryScale) {
         EXPECT_EQ(wordsOn(set, lineOf(b)), std::vector<std::string>{"B="});
         for (auto [name, value] : {std::pair{"R=", &r}, {"V=", &v}, {"B=", &b}}) {
             const SDL_Rect box = t.screen(*value);
+            const int valueRow = t.set(*value).front().box.y;
             for (const Ink& ink : set) {
                 EXPECT_FALSE(SDL_HasIntersection(&ink.box, &box)) << ink.text << " under " << name;
                 // Its name ends just before it, on its line.
@@ -195,6 +211,8 @@ TEST(Typography, EveryCaptionFallsOnTheLinesItsLabelLeavesForItAtEveryScale) {
                                 ink.box.x + ink.box.w > box.x - 12 * scale)
                         << name << " ends at " << ink.box.x + ink.box.w << ", its value at "
                         << box.x;
+                    EXPECT_EQ(ink.box.y, valueRow) << name << " is drawn at row " << ink.box.y
+                                                   << ", its value at " << valueRow;
                 }
             }
         }

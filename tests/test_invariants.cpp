@@ -1,8 +1,8 @@
 // The rule checker used by the fuzzer, the soak test and the replays: it must stay
 // quiet on a sound game and name each fault that breaks the game's rules.
 #include "Player.h"
-#include "shell/GameRecord.h"
-#include "shell/Invariants.h"
+#include "proof/Invariants.h"
+#include "shell/WindowTimers.h"
 
 namespace {
 bool mentions(const std::vector<std::string>& broken, std::string_view what) {

@@ -57,6 +57,26 @@ TEST(Settings, SpoiledValuesAreIgnoredOneByOne) {
     }
 }
 
+// A window narrower than a quarter of the play area (751 × 600) or wider than any screen
+// is refused; the sizes just inside are kept.
+TEST(Settings, SizesAreKeptUpToTheEdgesOfTheirRangesAndRefusedPastThem) {
+    struct Edge {
+        int width, height;
+        bool kept;
+    };
+    for (auto [width, height, kept] :
+         {Edge{187, 600, true}, Edge{186, 600, false}, Edge{16384, 600, true},
+          Edge{16385, 600, false}, Edge{751, 150, true}, Edge{751, 149, false},
+          Edge{751, 16384, true}, Edge{751, 16385, false}}) {
+        const std::string text =
+            "width=" + std::to_string(width) + "\nheight=" + std::to_string(height) + "\n";
+        ReadSettings read = parseSettings(text);
+        EXPECT_EQ(read.problems.empty(), kept) << text << read.problems;
+        EXPECT_EQ(read.settings.width, kept ? std::optional(width) : std::nullopt) << text;
+        EXPECT_EQ(read.settings.height, kept ? std::optional(height) : std::nullopt) << text;
+    }
+}
+
 TEST_F(SettingsFile, IsWrittenWholeAndReadBack) {
     EXPECT_EQ(loadSettings(file).problems, "") << "a first run has no file, and that is fine";
     ASSERT_EQ(saveSettings(file, {false, 1502, 1200}), "");
@@ -86,6 +106,13 @@ TEST_F(SettingsFile, IsWrittenWholeAndReadBack) {
     std::ofstream(file) << std::string(100000, '#');
     EXPECT_NE(loadSettings(file).problems, "");
     EXPECT_FALSE(loadSettings(file).settings.width);
+    // A file of 4096 bytes is still read; one byte more and it is not.
+    const std::string size = "\nwidth=800\nheight=640\n";
+    for (auto [bytes, read] : {std::pair{4096, true}, {4097, false}}) {
+        std::ofstream(file, std::ios::binary) << std::string(bytes - size.size(), '#') + size;
+        EXPECT_EQ(loadSettings(file).settings.width, read ? std::optional(800) : std::nullopt)
+            << bytes << " bytes";
+    }
 }
 
 #ifdef _WIN32

@@ -2,7 +2,7 @@
 // time) with every rule of the game checked after each key and tick. Episodes start from
 // the title or from any point of the recorded games, so that every screen from the title
 // to the victory gets its share. EPEE_SOAK_EVENTS sets another count.
-#include "shell/Replay.h"
+#include "proof/Replay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The window at start-up: its element set, stacking order and what the player sees.
 #include "shell/DrawList.h"
 #include "shell/FrmIntro.h"
-#include "shell/GameRecord.h"
+#include "shell/WindowTimers.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 TEST(Window, StartsWithTheElementsInPlaceInOrderAndOnlyTheMasksShow) {
     FrmIntro w;
     auto place = [](const Element& e) { return std::array{e.left, e.top, e.width, e.height}; };
-    EXPECT_EQ(w.caption, "Form1");
+    EXPECT_EQ(std::string_view(w.caption), "Form1");
     EXPECT_EQ(place(w.fra1(1)), (std::array{11640, 0, 10000, 15360}));
     EXPECT_EQ(place(w.lblObjet(4)), (std::array{120, 840 + 480 * 4, 3255, 495}));
     EXPECT_EQ(place(w.imgSprite(72)), (std::array{w.imgSprite(72).left, 360, 1575, 1215}));

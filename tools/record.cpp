@@ -5,8 +5,8 @@
 //   epee_record DIR    writes quest, doors and mashing (.replay and .digest) into DIR
 // A game that has changed on purpose is recorded anew with it; exits 1 when a script can
 // no longer be played.
-#include "shell/Replay.h"
-#include "tools/Routes.h"
+#include "proof/Replay.h"
+#include "proof/Routes.h"
 
 #include <cstdint>
 #include <filesystem>

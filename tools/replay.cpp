@@ -5,8 +5,9 @@
 //   epee_replay --seeds DIR FILE...  also writes each replay as fuzzer bytes into DIR
 //   epee_replay --timing FILE...  how long each handler takes: calls, mean, slowest
 // Exits 1 when a replay cannot be read or breaks a rule of the game.
-#include "shell/Replay.h"
-#include "shell/GameRecord.h"
+#include "proof/Replay.h"
+#include "proof/GameRecord.h"
+#include "shell/WindowTimers.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,5 +1,6 @@
 // The 9 x 7 view of the current area and the hero pictures over it.
 #include "Legend.h"
+#include "ViewGeometry.h"
 #include "shell/FrmIntro.h"
 
 namespace {
@@ -15,18 +16,16 @@ void lineUpHero(FrmIntro& w) {
 
 // A cell whose position holds no legend character keeps the picture it had.
 void paintCells(FrmIntro& w) {
-    for (int r = 1; r <= 7; ++r)
-        for (int c = 1; c <= 9; ++c)
+    for (int r = 1; r <= kViewRows; ++r)
+        for (int c = 1; c <= kViewColumns; ++c)
             if (const Picture* from = tileTemplate(w, viewTile(w, r, c)))
-                w.imgSprite((r - 1) * 9 + c).setPicture(from->picture);
+                w.imgSprite(gridCell(r, c)).setPicture(from->picture);
 }
 
 void showCells(FrmIntro& w) {
     for (int i = 1; i <= 72; ++i) {
         Picture& cell = w.imgSprite(i);
-        cell.height = 1285;
-        cell.width = 1285;
-        cell.stretch = true;
+        sizeAsTile(cell);
         cell.visible = true;
     }
 }

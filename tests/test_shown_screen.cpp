@@ -1,7 +1,7 @@
 // The screen the web page is told of, through the whole recorded quest: the page shows the
 // colour buttons of a touch screen only while the menu is open.
-#include "platform/PagePhase.h"
-#include "shell/Replay.h"
+#include "proof/Replay.h"
+#include "shell/CorePort.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-TEST(PagePhase, FollowsTheQuestFromTheTitleToTheEnd) {
+TEST(ShownScreen, FollowsTheQuestFromTheTitleToTheEnd) {
     std::ifstream in(std::filesystem::path(EPEE_SOURCE_DIR) / "tests/replays/quest.replay");
     ReplaySession session(false);
-    std::vector<std::string> phases{pagePhase(session.game())};
+    std::vector<std::string> phases{shownScreen(session.game())};
     for (const ReplayEvent& event : parseReplay(in)) {
         session.play(event);
-        if (phases.back() != pagePhase(session.game()))
-            phases.emplace_back(pagePhase(session.game()));
+        if (phases.back() != shownScreen(session.game()))
+            phases.emplace_back(shownScreen(session.game()));
     }
     // The start fade is already the game's screen; its message is dismissed, then the menu
     // is opened and closed.

@@ -1,7 +1,8 @@
 #include "Digest.h"
 
-#include "DrawList.h"
 #include "GameRecord.h"
+#include "shell/DrawList.h"
+#include "shell/WindowTimers.h"
 
 #include <cstdio>
 #include <type_traits>

@@ -1,7 +1,9 @@
 #include "Invariants.h"
 
 #include "GameRecord.h"
+#include "shell/WindowTimers.h"
 #include "world/Legend.h"
+#include "world/ViewGeometry.h"
 
 #include <algorithm>
 #include <string_view>
@@ -110,8 +112,7 @@ class Rules {
         expect(g.varPas == 1 && g.intPasY == 0 && g.intPasX == 0 && g.intDeplY == 0 &&
                    g.intDeplX == 0,
                "a step left unfinished at rest");
-        expect(g.imgHaut.left == 195 + (g.intColonne - 1) * 1285 + 10,
-               "the hero drawn off his column at rest");
+        expect(g.imgHaut.left == heroLeft(g.intColonne), "the hero drawn off his column at rest");
         for (const Picture* p : {&g.imgBas, &g.imgDroit, &g.imgGauche})
             expect(p->left == g.imgHaut.left && p->top == g.imgHaut.top,
                    "the hero pictures apart at rest");

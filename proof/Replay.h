@@ -7,8 +7,8 @@
 // "#" starts a comment.
 #pragma once
 #include "Digest.h"
-#include "FrmIntro.h"
 #include "Invariants.h"
+#include "shell/FrmIntro.h"
 
 #include <iosfwd>
 #include <memory>
