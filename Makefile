@@ -128,7 +128,8 @@ serve: web
 	python3 tools/serve.py $(WEB_BUILD)/site 8000
 
 # Headless Chromium plays the page: the whole quest, the end screen, the timers, errors;
-# then weighs it: what a first visit sends, the site's size, the loading screen.
+# then weighs it: what a first visit sends, the site's size, the loading screen; then on
+# phones and tablets: the whole quest by touch, the layout, the page offline.
 # The keys go out in real time, as a player's would; on a shared machine the browser runs
 # at a higher priority where it may, as the game in the foreground would on a desktop.
 WEB_PRIORITY = $(shell nice -n -10 true 2>/dev/null && echo nice -n -10)
@@ -136,10 +137,15 @@ web-test: web
 	cd tests/web && npm ci --no-audit --no-fund
 	$(WEB_PRIORITY) node tests/web/play.mjs $(WEB_BUILD)/site
 	node tests/web/weight.mjs $(WEB_BUILD)/site
+	$(WEB_PRIORITY) node tests/web/touch.mjs $(WEB_BUILD)/site
 
-# The time to the title in headless Chromium on a slow phone and on a desktop (median of 5).
+# The time to the title in headless Chromium on a slow phone and on a desktop (median of 5),
+# then the page's processor time at the title and while walking, beside a bare page drawing
+# the same changes (tests/web/bare.html).
 measure-web: web
+	cd tests/web && npm ci --no-audit --no-fund
 	tools/measure-web.sh $(WEB_BUILD)/site
+	node tests/web/cpu.mjs $(WEB_BUILD)/site
 
 # build-win/epee.exe and its zip; SDL2, SDL2_ttf, SDL2_image and FreeType are built once from
 # Debian's sources into a cache outside the build (tools/thirdparty.sh).

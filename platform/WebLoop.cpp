@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string_view>
 
 namespace {
 // Everything a game in the page needs, reached by the browser's callbacks through their
@@ -21,6 +22,7 @@ struct WebPlay {
     long wakeUp = 0; // the pending timeout, 0 when none
     bool framePending = false;
     bool drawn = false; // the page's loading screen gives way at the first picture
+    std::string_view phase; // the last one told to the page
 };
 
 void step(WebPlay& play);
@@ -77,9 +79,24 @@ void gameOver(WebPlay& play) {
     EM_ASM({ Module.onGameEnd(function() { Module._epee_new_game($0); }); }, &play);
 }
 
+// The page learns which screen shows when it changes (Module.onPhase, if it listens yet;
+// Module.phase for a page that starts listening later).
+void tellPhase(WebPlay& play) {
+    const std::string_view phase = shownScreen(*play.game);
+    if (phase == play.phase) return;
+    play.phase = phase;
+    EM_ASM(
+        {
+            Module.phase = UTF8ToString($0);
+            if (Module.onPhase) Module.onPhase(Module.phase);
+        },
+        phase.data());
+}
+
 void step(WebPlay& play) {
     fitCanvas(play);
     play.window.update(*play.game);
+    tellPhase(play);
     if (gameEnded(*play.game)) return gameOver(play);
     if (auto ms = play.window.msUntilDue(*play.game)) wakeAfter(play, *ms);
     if (!play.framePending) {

@@ -51,6 +51,10 @@ void fireDueTimers(FrmIntro& game, Micros now);
 std::optional<Micros> nextTimerDue(const FrmIntro& game);
 // What the window shows.
 std::vector<DrawItem> drawList(const FrmIntro& game);
+// Which screen shows, as a web page around the game needs to know it (a touch screen offers
+// the colour keys only with the menu): "title", "name", "game", "message", "menu",
+// "victory" or "ended".
+const char* shownScreen(const FrmIntro& game);
 // The window's title.
 const char* windowCaption();
 

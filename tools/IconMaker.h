@@ -8,8 +8,9 @@
 
 namespace artgen {
 
-// Writes <stem>-<size>.png into `dir` for each of 48, 128 and 256 pixels, and <stem>.ico
-// with 16, 32, 48 and 256 pixels for Windows.
+// Writes <stem>-<size>.png into `dir` for each of 48, 128, 192, 256 and 512 pixels,
+// <stem>-maskable-512.png for an installed web page, and <stem>.ico with 16, 32, 48 and
+// 256 pixels for Windows.
 void writeIcons(const Picture& picture, const std::filesystem::path& dir, const char* stem);
 
 } // namespace artgen

@@ -2,147 +2,27 @@
 // events at the moments of the recorded whole quest, what the canvas shows, the page's own
 // screens, and the game's trace (EPEE_TRACE, written to the console) for its timers.
 //   node play.mjs SITE_DIR [SHOTS_DIR]
-import { createServer } from 'node:http';
-import { cpSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { getPriority, setPriority, tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { average, check, done, launch, messageShown, open, playQuest, serve, sleep, titleBlue,
+         waitFor } from './page.mjs';
 
 const site = process.argv[2];
 const shots = process.argv[3] || join(site, '..', 'shots');
-const quest = readFileSync(new URL('../replays/quest.replay', import.meta.url), 'utf8');
 mkdirSync(shots, { recursive: true });
 
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
-                '.wasm': 'application/wasm', '.png': 'image/png' };
-
-// A static server for a folder on a free port of the loopback.
-async function serve(root) {
-  const server = createServer((req, res) => {
-    const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname));
-    const file = join(root, path.endsWith('/') ? path + 'index.html' : path);
-    try {
-      const body = readFileSync(file);
-      res.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
-      res.end(body);
-    } catch {
-      res.writeHead(404).end();
-    }
-  });
-  await new Promise((ok) => server.listen(0, '127.0.0.1', ok));
-  return { server, url: `http://127.0.0.1:${server.address().port}/` };
-}
-
-let failures = 0, passes = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok' : 'FAILED'}: ${what}`);
-  ok ? passes++ : failures++;
-}
-
-const sleep = (ms) => new Promise((ok) => setTimeout(ok, Math.max(0, ms)));
-
-// Chromium gives its page processes a priority of its own; they get the test's instead, which
-// the Makefile raises where it may, as a game in the foreground would have on a desktop.
-function givePriority(pid) {
-  for (const task of readdirSync(`/proc/${pid}/task`)) {
-    try { setPriority(+task, getPriority()); } catch { /* a thread that has just ended */ }
-    const children = readFileSync(`/proc/${pid}/task/${task}/children`, 'utf8').trim();
-    for (const child of children ? children.split(' ') : []) givePriority(child);
-  }
-}
-
-// A page with the game; its console errors and trace lines are kept.
-async function open(browser, url, viewport) {
-  const page = await browser.newPage();
-  await page.setViewport(viewport);
-  const errors = [], trace = [];
-  page.on('console', (m) => {
-    if (m.type() === 'error') errors.push(m.text());
-    else if (/^\d+ (tick|key|frame) /.test(m.text())) trace.push(m.text().split(' '));
-  });
-  page.on('pageerror', (e) => errors.push(String(e)));
-  const opened = Date.now();
-  await page.goto(url);
-  await page.bringToFront();
-  givePriority(page.browser().process().pid);
-  return { page, errors, trace, opened };
-}
-
-// The average colour [r, g, b] of a region given in play-area pixels (751 x 600), from the
-// canvas itself, placed as the game places the play area between its black bars.
-async function average(page, x, y, w, h) {
-  return page.evaluate((x, y, w, h) => {
-    const c = document.getElementById('canvas');
-    const scale = Math.min(c.width / 751, c.height / 600);
-    const left = Math.floor((c.width - Math.round(751 * scale)) / 2);
-    const top = Math.floor((c.height - Math.round(600 * scale)) / 2);
-    const picture = c.getContext('2d');
-    if (!picture) throw new Error('the canvas holds no 2d picture: the game drew it with WebGL');
-    const d = picture.getImageData(left + Math.round(x * scale), top + Math.round(y * scale),
-                                   Math.round(w * scale), Math.round(h * scale)).data;
-    const sum = [0, 0, 0];
-    for (let i = 0; i < d.length; i += 4) for (let k = 0; k < 3; k++) sum[k] += d[i + k];
-    return sum.map((s) => Math.round(s / (d.length / 4)));
-  }, x, y, w, h);
-}
-
-async function waitFor(what, seconds, test) {
-  const end = Date.now() + seconds * 1000;
-  while (Date.now() < end) {
-    if (await test()) return true;
-    await sleep(50);
-  }
-  return false;
-}
-
-const titleBlue = async (page) => {
-  const [r, g, b] = await average(page, 0, 560, 120, 40);
-  return b > 150 && r < 60 && g < 60;
-};
-// The yellow frame of a message, left of its text.
-const messageShown = async (page) => {
-  const [r, g, b] = await average(page, 8, 20, 6, 80);
-  return r > 200 && g > 200 && b < 80;
-};
 const shown = (page, id) => page.$eval('#' + id, (e) => !e.hidden);
+
+// Plays the quest's keys from the keyboard.
+const play = (page, from, to, start) => playQuest(async (what) => {
+  if (!keyNames[what]) return null;
+  await page.keyboard.down(keyNames[what]);
+  return () => page.keyboard.up(keyNames[what]);
+}, from, to, start);
 
 const keyNames = { Space: 'Space', Enter: 'Enter', Esc: 'Escape', Left: 'ArrowLeft', Up: 'ArrowUp',
                    Right: 'ArrowRight', Down: 'ArrowDown', M: 'KeyM', R: 'KeyR', V: 'KeyV', B: 'KeyB' };
-
-// The recorded quest's lines "ms key # comment" after the mark FROM up to the mark TO.
-function questLines(from, to) {
-  const lines = [];
-  let playing = !from;
-  for (const line of quest.split('\n')) {
-    const [ms, what] = line.split(/\s+/);
-    if (!/^\d+$/.test(ms)) continue;
-    if (!playing) {
-      playing = line.includes(`e2e: ${from}`);
-      if (playing) lines.push({ ms: +ms, what: 'wait' });
-      continue;
-    }
-    lines.push({ ms: +ms, what, line });
-    if (to && line.includes(`e2e: ${to}`)) return lines;
-  }
-  if (to) throw new Error(`no mark '${to}' in the quest`);
-  return lines;
-}
-
-// Plays the quest's keys in real time; each pause is kept whole even when a key went out
-// late, so that a busy machine never brings two keys closer together.
-async function play(page, from, to, start = Date.now()) {
-  let sent = start, last = from ? null : 0;
-  for (const { ms, what } of questLines(from, to)) {
-    if (last !== null) await sleep(sent + ms - last - Date.now());
-    sent = Date.now();
-    last = ms;
-    if (!keyNames[what]) continue;
-    // The pause counts from the moment the page took the key, which a busy page delays.
-    await page.keyboard.down(keyNames[what]);
-    sent = Date.now();
-    await page.keyboard.up(keyNames[what]);
-  }
-}
 
 // Mean gap in ms and count of the ticks of a timer in a trace between two moments (ms).
 function ticks(trace, timer, from, to) {
@@ -166,14 +46,7 @@ function stepTimes(trace, from) {
   return steps;
 }
 
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-  headless: true,
-  userDataDir: mkdtempSync(join(tmpdir(), 'epee-chromium-')),
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-         '--disable-background-networking', '--disable-component-update', '--disable-sync',
-         '--disable-background-timer-throttling', '--disable-renderer-backgrounding'],
-});
+const browser = await launch();
 const { server, url } = await serve(site);
 const traced = url + '?EPEE_TRACE=/dev/stdout';
 
@@ -275,5 +148,4 @@ try {
   await browser.close();
   server.close();
 }
-console.log(`${passes} passed, ${failures} failed`);
-process.exit(failures ? 1 : 0);
+done();

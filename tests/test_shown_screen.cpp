@@ -1,0 +1,31 @@
+// The screen the web page is told of, through the whole recorded quest: the page shows the
+// colour buttons of a touch screen only while the menu is open.
+#include "proof/Replay.h"
+#include "shell/CorePort.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+TEST(ShownScreen, FollowsTheQuestFromTheTitleToTheEnd) {
+    std::ifstream in(std::filesystem::path(EPEE_SOURCE_DIR) / "tests/replays/quest.replay");
+    ReplaySession session(false);
+    std::vector<std::string> phases{shownScreen(session.game())};
+    for (const ReplayEvent& event : parseReplay(in)) {
+        session.play(event);
+        if (phases.back() != shownScreen(session.game()))
+            phases.emplace_back(shownScreen(session.game()));
+    }
+    // The start fade is already the game's screen; its message is dismissed, then the menu
+    // is opened and closed.
+    const std::vector<std::string> opening(phases.begin(), phases.begin() + 7);
+    EXPECT_EQ(opening, (std::vector<std::string>{"title", "name", "game", "message", "game", "menu",
+                                                 "game"}));
+    const std::vector<std::string> closing(phases.end() - 3, phases.end());
+    EXPECT_EQ(closing, (std::vector<std::string>{"game", "victory", "ended"}));
+    EXPECT_EQ(std::count(phases.begin(), phases.end(), "menu"), 1);
+}
