@@ -50,13 +50,17 @@ add_custom_command(
   DEPENDS ${page_sources}
   COMMENT "Gathering the page's files")
 
+# The page's text files go out compressed too (the service worker is written later).
+list(JOIN EPEE_PAGE_FILES "," page_texts)
+
 # The page learns the module's size, for its loading screen; each file a host would compress
 # has its .gz and .br copies beside it, for hosts that serve them as they are.
 add_custom_command(
   OUTPUT ${EPEE_SITE}/index.html ${EPEE_SITE}/index.html.gz ${EPEE_SITE}/epee.wasm.br
   COMMAND ${CMAKE_COMMAND} -DSITE=${EPEE_SITE} -DPAGE=${CMAKE_SOURCE_DIR}/web/index.html
-          -DGZIP=${EPEE_GZIP} -DBROTLI=${EPEE_BROTLI} -P ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
-  DEPENDS epee web/index.html cmake/WebSite.cmake
+          "-DTEXTS=${page_texts}" -DGZIP=${EPEE_GZIP} -DBROTLI=${EPEE_BROTLI}
+          -P ${CMAKE_SOURCE_DIR}/cmake/WebSite.cmake
+  DEPENDS epee web/index.html cmake/WebSite.cmake ${page_outputs}
   COMMENT "Gathering the web site")
 
 # The whole site, its service worker named by the version of everything else.
