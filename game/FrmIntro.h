@@ -10,7 +10,8 @@ class FrmIntro : public Controls, public GameState {
   public:
     FrmIntro();
 
-    // Events; Form_Load sets up the name entry (frontend/NameEntry.cpp).
+    // Events: Form_Load sets up the name entry (frontend/NameEntry.cpp); Form_KeyDown hands
+    // a key to the screen that shows (KeyDispatch.cpp).
     void Form_Load();
     void Form_KeyDown(int16 keyCode);
 

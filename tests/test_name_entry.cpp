@@ -49,12 +49,12 @@ TEST(NameEntry, FinFadesOutIntoTheGameAndEscToTheEnd) {
         p.press({Key::Esc, Key::Down, Key::Space});
         EXPECT_EQ(shownName(p.game()), fin ? "K[e]ro _" : "L[e]ro _");
         expectSteps(p, fade, seen, {{1, {160, 160}}, {4, {10, 10}}});
-        EXPECT_EQ(p->intMode, 1);
+        EXPECT_EQ(p->intMode, Mode::NameEntry);
         EXPECT_FALSE(p->ended());
         expectSteps(p, fade, seen, {{1, {0, 0}}});
         EXPECT_FALSE(fin && (p->tmrLblNom2.enabled() || p->tmrLblNom3.enabled()));
         EXPECT_EQ(p->ended(), !fin);
-        EXPECT_EQ(p->intMode, fin ? 2 : 1);
+        EXPECT_EQ(p->intMode, fin ? Mode::Game : Mode::NameEntry);
         EXPECT_EQ(p->tmrFermer2.enabled(), fin);
         EXPECT_EQ(p->fraNom.visible, !fin);
         EXPECT_EQ(p->strNom, fin ? "Kero  " : "");
