@@ -47,7 +47,7 @@ run_lane() {
     for stage in $2; do run_stage "$lane" "$stage" || return 1; done
 }
 
-# The table: each stage's seconds in the order they ran, each lane's, and the whole.
+# The table: each stage's seconds in the order they ended, each lane's, and the whole.
 table() {
     echo
     printf '%-14s %-6s %8s  %s\n' stage lane seconds result
