@@ -79,7 +79,7 @@ run: build
 check: deps
 	@started=$$(date +%s); \
 	cmake -S . -B $(BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null && \
-	cmake --build $(BUILD) -j $(JOBS) --target epee_tests epee epee_record && \
+	cmake --build $(BUILD) -j $(JOBS) --target epee_tests epee epee_record epee_shell_alone && \
 	$(CTEST) --test-dir $(BUILD) -j $(JOBS) -LE 'long|package'; \
 	status=$$?; echo "make check: $$(($$(date +%s) - started)) s"; exit $$status
 
@@ -108,8 +108,8 @@ unit-tests: $(BUILT)
 
 asan-tests: deps
 	cmake -S . -B $(ASAN_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEPEE_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests epee_record epee
-	$(CTEST) --test-dir $(ASAN_BUILD) -j $(JOBS) -E '_check$$'
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests epee_record epee epee_shell_alone
+	$(CTEST) --test-dir $(ASAN_BUILD) -j $(JOBS) -LE package
 
 # The game's fuzzer starts from the recorded games and keeps what it finds in
 # $(FUZZ_BUILD)/corpus; the settings reader's fuzzer runs beside it, on the other core.
