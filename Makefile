@@ -89,9 +89,9 @@ check: deps
 # then the desktop's real-time quest; the browsers, Wine and the Debian trees mostly wait on
 # the clock, and build their platforms between. A stage is "target:limit in seconds".
 STAGE_LOGS ?= $(BUILD)/stages
-FIRST_STAGES = test-deps:900 build:1200
-CORE_LANE = unit-tests:900 asan-tests:1500 fuzz:900 valgrind:300 e2e:900
-CLOCK_LANE = web-test:1800 windows-test:1500 linux-test:2400
+FIRST_STAGES = test-deps:1200 build:1500
+CORE_LANE = unit-tests:1200 asan-tests:2400 fuzz:900 valgrind:600 e2e:900
+CLOCK_LANE = web-test:2400 windows-test:2400 linux-test:2400
 test:
 	MAKE="$(MAKE)" tools/stages.sh $(STAGE_LOGS) "$(FIRST_STAGES)" "$(CORE_LANE)" "$(CLOCK_LANE)"
 

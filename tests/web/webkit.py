@@ -43,7 +43,7 @@ def wait_for(seconds, test):
 def quest_keys(last_mark):
     """The recorded quest's keys up to the line marked LAST_MARK, each with its moment in ms."""
     keys = subprocess.run(['node', os.path.join(HERE, 'quest-keys.mjs'), '', last_mark],
-                          check=True, capture_output=True, text=True).stdout.split('\n')
+                          check=True, capture_output=True, text=True, timeout=30).stdout.split('\n')
     return [(int(ms), what) for ms, what in (line.split() for line in keys if line)]
 
 
@@ -109,6 +109,7 @@ def main(site, shots):
     options.add_argument('--automation')
     driver = webdriver.WebKitGTK(options=options, service=Service('/usr/bin/WebKitWebDriver'))
     driver.set_script_timeout(10)
+    driver.set_page_load_timeout(30)
     try:
         driver.set_window_size(1000, 800)
         driver.get(url)
