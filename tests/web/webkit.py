@@ -13,7 +13,6 @@ from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.webkitgtk.options import Options
-from selenium.webdriver.webkitgtk.service import Service
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser'
@@ -107,7 +106,7 @@ def main(site, shots):
     options = Options()
     options.binary_location = MINIBROWSER
     options.add_argument('--automation')
-    driver = webdriver.WebKitGTK(options=options, service=Service('/usr/bin/WebKitWebDriver'))
+    driver = webdriver.WebKitGTK(executable_path='/usr/bin/WebKitWebDriver', options=options)
     driver.set_script_timeout(10)
     driver.set_page_load_timeout(30)
     try:
