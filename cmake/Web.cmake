@@ -73,4 +73,4 @@ add_custom_target(epee_site ALL
 # The recorded games played in node by the same compiled core as the page's, in virtual
 # time: make web-test compares their digests with those recorded on Linux.
 target_link_options(epee_replay PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1
-                    -sEXIT_RUNTIME=1)
+                    -sEXIT_RUNTIME=1 -sWASM_ASYNC_COMPILATION=0)
