@@ -12,17 +12,23 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CCACHE = $(shell command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths inside the clone are hashed relative to it, and the build folder's own path not at
+# all, so that every build folder of every clone shares one compiler cache.
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= 1
 JOBS ?= $(shell nproc)
+# A test that names no time limit of its own gets this one.
+CTEST = ctest --output-on-failure --timeout 120
 PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
            libgtest-dev libbenchmark-dev libgif-dev fonts-dejavu-core python3-fonttools \
-           clang-14 libclang-rt-14-dev libx11-dev xvfb xdotool imagemagick valgrind
+           clang-14 libclang-rt-14-dev libx11-dev xvfb xdotool imagemagick valgrind ccache
 # Packaging and its checks.
 PACKAGES += dpkg-dev file desktop-file-utils appstream lintian
 # The browser build and its tests. Debian's emcc needs Debian's node modules even when
 # another node comes first in PATH; npm comes with some nodes, and from Debian otherwise.
 # The libraries' -dev packages name the versions whose sources tools/thirdparty.sh builds.
 WEB_PACKAGES = cmake make g++ dpkg-dev emscripten chromium nodejs python3 python3-fonttools \
-               fonts-dejavu-core binaryen brotli \
+               fonts-dejavu-core binaryen brotli xvfb webkit2gtk-driver python3-selenium \
                libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libfreetype-dev \
                $(shell command -v npm >/dev/null || echo npm)
 WEB_ENV = NODE_PATH=/usr/share/nodejs
@@ -41,7 +47,7 @@ LINUX_PACKAGES = cmake make clang-14 lld binutils-aarch64-linux-gnu debootstrap 
 PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run check test unit-tests asan-tests fuzz e2e valgrind bench measure art install \
+.PHONY: all deps test-deps build run check test unit-tests asan-tests fuzz e2e valgrind bench measure art install \
         package clean windows-deps windows windows-test web-deps web serve web-test measure-web \
         linux-deps linux linux-test
 
@@ -61,7 +67,7 @@ windows-deps:
 	$(call install_missing,$(WIN_PACKAGES))
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -69,20 +75,41 @@ run: build
 
 # The quick tier: the test suite less what is labelled long (the million random events, the
 # walk through every door) or package (the install tree and the Debian package).
+# It ends with its own time.
 check: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j $(JOBS) --target epee_tests epee epee_record epee_shell_alone
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE 'long|package'
+	@started=$$(date +%s); \
+	cmake -S . -B $(BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null && \
+	cmake --build $(BUILD) -j $(JOBS) --target epee_tests epee epee_record epee_shell_alone && \
+	$(CTEST) --test-dir $(BUILD) -j $(JOBS) -LE 'long|package'; \
+	status=$$?; echo "make check: $$(($$(date +%s) - started)) s"; exit $$status
 
-test: unit-tests asan-tests fuzz e2e valgrind web-test windows-test linux-test
+# The whole proof in stages, each timed and within its limit (tools/stages.sh); it ends with
+# the table of their times. The packages and the build come first; then two lanes side by
+# side, each about half the time: the sanitizers, the fuzzers and valgrind keep a core busy,
+# then the desktop's real-time quest; the browsers, Wine and the Debian trees mostly wait on
+# the clock, and build their platforms between. A stage is "target:limit in seconds".
+STAGE_LOGS ?= $(BUILD)/stages
+FIRST_STAGES = test-deps:1200 build:1500
+CORE_LANE = unit-tests:1200 asan-tests:2400 fuzz:900 valgrind:600 e2e:900
+CLOCK_LANE = web-test:2400 windows-test:2400 linux-test:2400
+test:
+	MAKE="$(MAKE)" tools/stages.sh $(STAGE_LOGS) "$(FIRST_STAGES)" "$(CORE_LANE)" "$(CLOCK_LANE)"
 
-unit-tests: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+# Every package the stages need, installed at once before they run side by side.
+test-deps: deps web-deps windows-deps linux-deps
+
+# Run by tools/stages.sh (STAGED set), a stage finds the build made before the lanes split
+# instead of building it again beside another lane.
+BUILT = $(if $(STAGED),,build)
+
+
+unit-tests: $(BUILT)
+	$(CTEST) --test-dir $(BUILD) -j $(JOBS)
 
 asan-tests: deps
 	cmake -S . -B $(ASAN_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEPEE_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests epee_record epee epee_shell_alone
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -LE package
+	$(CTEST) --test-dir $(ASAN_BUILD) -j $(JOBS) -LE package
 
 # The game's fuzzer starts from the recorded games and keeps what it finds in
 # $(FUZZ_BUILD)/corpus; the settings reader's fuzzer runs beside it, on the other core.
@@ -100,10 +127,10 @@ fuzz: deps
 	game=$$?; wait $$settings; status=$$?; tail -12 $(FUZZ_BUILD)/settings-fuzz.log; \
 	[ $$game = 0 ] && [ $$status = 0 ]
 
-e2e: build
+e2e: $(BUILT)
 	tests/e2e.sh $(BUILD)
 
-valgrind: build
+valgrind: $(BUILT)
 	tests/valgrind.sh $(BUILD)
 
 bench: build
@@ -121,23 +148,29 @@ web: web-deps
 	prefix=$$(tools/thirdparty.sh emscripten) && \
 	$(WEB_ENV) cmake -S . -B $(WEB_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake -DEPEE_THIRDPARTY_PREFIX=$$prefix
-	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target epee_site
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target epee_site epee_replay
 
 # Served as a host would: the .br or .gz copy of a file when the browser accepts it.
 serve: web
 	python3 tools/serve.py $(WEB_BUILD)/site 8000
 
-# Headless Chromium plays the page: the whole quest, the end screen, the timers, errors;
-# then weighs it: what a first visit sends, the site's size, the loading screen; then on
-# phones and tablets: the whole quest by touch, the layout, the page offline.
+# The recorded games in node, built as the page's game is, give the digests recorded on
+# Linux; headless Chromium plays the page: the quest to its first door, the end screen, the
+# timers, errors; then weighs it: what a first visit sends, the site's size, the loading
+# screen; then on phones and tablets: the quest by touch to its first door with every
+# control, the layout, the page offline; then WebKit's MiniBrowser, the engine of every
+# browser on an iPhone, plays the opening under Xvfb (tests/web/webkit.py).
 # The keys go out in real time, as a player's would; on a shared machine the browser runs
 # at a higher priority where it may, as the game in the foreground would on a desktop.
 WEB_PRIORITY = $(shell nice -n -10 true 2>/dev/null && echo nice -n -10)
 web-test: web
+	node $(WEB_BUILD)/epee_replay.js --check tests/replays/*.replay
 	cd tests/web && npm ci --no-audit --no-fund
 	$(WEB_PRIORITY) node tests/web/play.mjs $(WEB_BUILD)/site
 	node tests/web/weight.mjs $(WEB_BUILD)/site
 	$(WEB_PRIORITY) node tests/web/touch.mjs $(WEB_BUILD)/site
+	$(WEB_PRIORITY) xvfb-run -a -s '-screen 0 1280x1024x24' /usr/bin/python3 tests/web/webkit.py \
+	  $(WEB_BUILD)/site $(WEB_BUILD)/shots
 
 # The time to the title in headless Chromium on a slow phone and on a desktop (median of 5),
 # then the page's processor time at the title and while walking, beside a bare page drawing
@@ -157,7 +190,7 @@ windows: deps windows-deps
 
 # The test suite and the recorded games under Wine, then the real epee.exe under Wine in Xvfb
 # (the Linux build lends its window-closing tool).
-windows-test: windows build
+windows-test: windows $(BUILT)
 	tests/windows.sh $(WIN_BUILD) $(BUILD)
 
 linux-deps:
@@ -177,7 +210,7 @@ linux: linux-deps
 
 # The portable programs in Debian 11, 12 and 13 trees holding no SDL, and the arm64 one under
 # qemu-aarch64 (the Linux build lends its window-closing tool).
-linux-test: linux build
+linux-test: linux $(BUILT)
 	tests/linux.sh $(LINUX_BUILD) $(BUILD)
 
 # Rewrites the pictures and icons in assets/ from their text sources in assets/src; the test

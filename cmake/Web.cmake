@@ -69,3 +69,8 @@ add_custom_target(epee_site ALL
           -P ${CMAKE_SOURCE_DIR}/cmake/SiteVersion.cmake
   DEPENDS ${EPEE_SITE}/index.html ${page_outputs} web/sw.js cmake/SiteVersion.cmake
   COMMENT "Naming the site's version for its service worker")
+
+# The recorded games played in node by the same compiled core as the page's, in virtual
+# time: make web-test compares their digests with those recorded on Linux.
+target_link_options(epee_replay PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1
+                    -sEXIT_RUNTIME=1 -sWASM_ASYNC_COMPILATION=0)

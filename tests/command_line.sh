@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program as a Unix command: --help and --version answer and quit, a wrong option
 # or value is refused with the usage and status 2, and with no display the game says
-# so in one line and quits with status 1 rather than running unseen.
+# so in one line and quits with status 1 rather than running unseen, while a display that
+# comes up only after the game started is waited for.
 # The README and the manual page list the same options as --help, and the manual and the
 # Windows and Linux LISEZMOI.txt name every key of the README's table.
 #   tests/command_line.sh EPEE
@@ -79,6 +80,29 @@ for options in "" "--fullscreen" "--scale 2"; do
         grep -q WAYLAND_DISPLAY "$OUT/err" ||
         fail "no display ($options): status $STATUS, $lines lines: $(cat "$OUT/err")"
 done
+
+# A display that comes up 0.4 s after the game started, as an X server still starting or
+# resetting: the game waits for it and opens its window there.
+late=$(for n in $(seq $((200 + RANDOM % 700)) 999); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { echo "$n"; break; }
+done)
+env -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER DISPLAY=":$late" XDG_CONFIG_HOME="$OUT" \
+    timeout 20 "$EPEE" 2>"$OUT/err" &
+game=$!
+sleep 0.4
+Xvfb ":$late" -nolisten tcp 2>/dev/null &
+xvfb=$!
+window=
+for _ in $(seq 100); do
+    window=$(DISPLAY=":$late" xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | tail -1)
+    [ -z "$window" ] && kill -0 "$game" 2>/dev/null || break
+    sleep 0.1
+done
+kill "$game" 2>/dev/null
+wait "$game"
+kill "$xvfb"
+wait "$xvfb"
+[ -n "$window" ] || fail "no window on a display that came up 0.4 s after the game: $(cat "$OUT/err")"
 
 [ "$failures" = 0 ] && echo "command line: all passed"
 [ "$failures" = 0 ]

@@ -4,11 +4,15 @@
 # space and "FIN" lead to the green island, a few steps and a door work, Esc ends with
 # status 0; and closing the window in every phase ends the program at once with status 0.
 # The keys come from the recorded whole quest, played in real time up to its marks.
+# E2E_QUEST=door ends the longest run at the first door instead of the victory: the whole
+# quest in real time is played once, on the desktop; elsewhere the recorded games' digests
+# prove its logic and the timer measures its clock.
 set -euo pipefail
 BUILD=${1:-build}
 cd "$(dirname "$0")/.."
 . tests/e2e/lib.sh
 QUEST=tests/replays/quest.replay
+LAST=${E2E_QUEST:-victory}
 
 start_xvfb
 
@@ -54,11 +58,11 @@ key Escape
 expect_exit_0 3 "Esc in the game"
 echo "Esc in the game: status 0"
 
-# Closing the window in each phase; on the way to the victory the title is blue, the
-# island green, and the first door leads indoors.
-for phase in title name-entry start-fade message walking curtains menu victory; do
+# Closing the window in each phase; on the way to the last the title is blue, the island
+# green, and the first door leads indoors.
+for phase in title name-entry start-fade message walking curtains menu "$LAST"; do
     start_game
-    if [ "$phase" = victory ]; then
+    if [ "$phase" = "$LAST" ]; then
         play_replay "$QUEST" "" title
         shot title
         read -r r g b < <(average title 0 560 120 40)
@@ -74,7 +78,7 @@ for phase in title name-entry start-fade message walking curtains menu victory; 
         read -r r2 g2 b2 < <(average door 0 0 751 600)
         [ "$g2" -lt "$g" ] || fail "the door led nowhere: the view stays $r2 $g2 $b2"
         echo "through the first door: $r2 $g2 $b2"
-        play_replay "$QUEST" door victory
+        [ "$LAST" = door ] || play_replay "$QUEST" door "$LAST"
     else
         play_replay "$QUEST" "" "$phase"
     fi

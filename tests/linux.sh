@@ -4,8 +4,9 @@
 # own files, none of glibc newer than 2.31, and carries SDL's X11, Wayland and KMSDRM
 # drivers; the recorded games give the digests recorded on Linux on x86-64 and on arm64
 # (qemu-aarch64) in the Debian 11 trees; in Debian 11, 12 and 13 trees holding no SDL the
-# program answers --version and plays in Xvfb (title blue, the name grid, island green, a
-# door, Esc with status 0, the window closed with status 0); the arm64 program opens its
+# program answers --version and plays in Xvfb (title blue, the name grid, then in Debian 11
+# island green, a door and Esc with status 0; the window closed with status 0: the
+# quest's logic is the recorded games' there); the arm64 program opens its
 # window in the Debian 11 arm64 tree; a display that comes up only after the game started
 # is waited for; installer.sh installs for the player, and for every player, and takes
 # everything away again.
@@ -71,14 +72,11 @@ for arch in x86_64 aarch64; do
 done
 
 # The recorded games in the Debian 11 trees, on x86-64 and on arm64 through qemu.
-cp tests/replays/*.replay "$E2E_WORK/"
+cp tests/replays/*.replay tests/replays/*.digest "$E2E_WORK/"
 for arch in x86_64 aarch64; do
     if [ "$arch" = x86_64 ]; then in_tree=$(tree bullseye amd64 run); else in_tree=$ARM_TREE; fi
-    for replay in tests/replays/*.replay; do
-        got=$(tests/linux/in-tree.sh "$in_tree" "$LINUX/$arch/epee_replay" "$E2E_WORK/$(basename "$replay")" | cut -d' ' -f1)
-        [ "$got" = "$(cat "${replay%.replay}.digest")" ] || fail "$replay gives $got on $arch"
-        echo "$arch $replay: $got, as recorded"
-    done
+    tests/linux/in-tree.sh "$in_tree" "$LINUX/$arch/epee_replay" --check "$E2E_WORK"/*.replay ||
+        fail "a recorded game differs on $arch"
 done
 
 start_xvfb
@@ -90,9 +88,10 @@ title_blue() {
     [ "$b" -gt 150 ] && [ "$r" -lt 60 ] && [ "$g" -lt 60 ]
 }
 
-# The quest's first steps in a tree holding no SDL, the program seeing only that tree.
+# The quest's first steps in a tree holding no SDL, the program seeing only that tree, up
+# to the name grid or on to the first door.
 play_in_tree() {
-    local suite=$1
+    local suite=$1 last=$2
     GAME_RUNNER="tests/linux/in-tree.sh $(tree "$suite" amd64 run)"
     GAME=$E2E_WORK/x86_64/epee-legendaire-$VERSION-linux-x86_64/epee
     [ -z "$(find "${GAME_RUNNER#* }" -name 'libSDL2*' -print -quit)" ] || fail "the $suite tree holds SDL"
@@ -108,6 +107,12 @@ play_in_tree() {
     [ "$b" -gt 120 ] && [ "$r" -lt 60 ] && [ "$g" -lt 60 ] || fail "$suite: no blue name grid: $r $g $b"
     read -r r g b < <(average "$suite-name" 33 240 3 160)
     [ "$r" -gt 200 ] && [ "$g" -gt 200 ] && [ "$b" -lt 80 ] || fail "$suite: the name grid has no frame: $r $g $b"
+    if [ "$last" = name-entry ]; then
+        close_window
+        expect_exit_0 2 "$suite: closing the window"
+        echo "Debian $suite: --version, title blue, name grid, closing: status 0"
+        return
+    fi
     play_replay "$QUEST" name-entry island
     shot "$suite-island"
     read -r r g b < <(average "$suite-island" 0 0 751 600)
@@ -123,7 +128,9 @@ play_in_tree() {
     expect_exit_0 2 "$suite: closing the window"
     echo "Debian $suite: --version, title blue, name grid, island green, a door, Esc and closing: status 0"
 }
-for suite in bullseye bookworm trixie; do play_in_tree "$suite"; done
+play_in_tree bullseye door
+play_in_tree bookworm name-entry
+play_in_tree trixie name-entry
 
 # The arm64 program in the Debian 11 arm64 tree through qemu: its window, the title blue,
 # Esc with status 0. The emulator is slow to start it.

@@ -41,7 +41,8 @@ class Script {
 
     void comment(const std::string& text) { lines_.push_back("# " + text); }
 
-    // Lets the time pass until no step, scene change or fade runs, plus a margin.
+    // Lets the time pass until no step, scene change or fade runs, plus a margin. A game
+    // still busy after a minute of its time is a fault the recording stops at.
     void settle(std::int64_t marginMs = 120) {
         const FrmIntro& g = session_.game();
         auto busy = [&] {
@@ -49,7 +50,9 @@ class Script {
                    g.tmrFermer.enabled() || g.tmrLblNom.enabled() || g.tmrLblNom2.enabled() ||
                    g.tmrFermer2.enabled() || g.tmrOuvrir.enabled() || g.tmrOuvrir2.enabled();
         };
+        const std::int64_t giveUp = now_ + 60'000;
         while (busy() && !g.ended()) {
+            check(now_ < giveUp, "the game still busy after a minute");
             now_ += 10;
             session_.play({now_, ReplayEvent::Kind::Wait, 0});
         }
@@ -114,13 +117,18 @@ class Script {
     bool curtainsMarked_ = false, doorMarked_ = false;
 };
 
-// The arrow presses that move the grid box from one cell to another, the short way round.
+// The arrow presses that move the grid box from one cell to another, the short way round;
+// a box that has not arrived after a lap of the grid is a fault the recording stops at.
 void moveBox(Script& s, int row, int column) {
     FrmIntro& g = s.game();
-    while (g.intGrilleLigne != row)
+    for (int presses = 0; g.intGrilleLigne != row; ++presses) {
+        check(presses < 5, "the grid box does not reach its row");
         s.key((row - g.intGrilleLigne + 5) % 5 <= 2 ? Key::Down : Key::Up, 150);
-    while (g.intGrilleColonne != column)
+    }
+    for (int presses = 0; g.intGrilleColonne != column; ++presses) {
+        check(presses < 11, "the grid box does not reach its column");
         s.key((column - g.intGrilleColonne + 11) % 11 <= 5 ? Key::Right : Key::Left, 150);
+    }
 }
 
 // From the start to the island with the hero named `name`, opening message shown.

@@ -2,6 +2,7 @@
 //   epee_replay FILE...            digest of each replay
 //   epee_replay --trace FILE       every event with the state it leads to
 //   epee_replay --update FILE...   writes each digest beside its replay (FILE.digest)
+//   epee_replay --check FILE...    fails unless each digest is the one beside its replay
 //   epee_replay --seeds DIR FILE...  also writes each replay as fuzzer bytes into DIR
 //   epee_replay --timing FILE...  how long each handler takes: calls, mean, slowest
 // Exits 1 when a replay cannot be read or breaks a rule of the game.
@@ -32,12 +33,24 @@ void printState(const FrmIntro& g) {
     std::cout << '\n';
 }
 
-// Plays one file; returns whether it was read and kept every rule.
+// Whether a replay's digest is the one recorded beside it; says why not.
+bool matchesRecorded(const std::string& digest, const std::filesystem::path& file,
+                     const std::filesystem::path& digestFile) {
+    std::string recorded;
+    std::ifstream(digestFile) >> recorded;
+    if (digest == recorded) return true;
+    std::cerr << file.string() << ": digest " << digest << ", recorded "
+              << (recorded.empty() ? "nowhere" : recorded) << '\n';
+    return false;
+}
+
 struct Options {
-    bool trace = false, update = false, timing = false;
+    bool trace = false, update = false, check = false, timing = false;
     std::filesystem::path seeds;
 };
 
+// Plays one file; returns whether it was read, kept every rule and, when asked, gave the
+// digest recorded beside it.
 bool play(const std::filesystem::path& file, const Options& options) {
     std::ifstream in(file);
     if (!in) {
@@ -65,10 +78,9 @@ bool play(const std::filesystem::path& file, const Options& options) {
         return false;
     }
     std::cout << session.digest() << "  " << file.string() << '\n';
-    if (options.update)
-        std::ofstream(std::filesystem::path(file).replace_extension(".digest"))
-            << session.digest() << '\n';
-    return sound;
+    const auto digestFile = std::filesystem::path(file).replace_extension(".digest");
+    if (options.update) std::ofstream(digestFile) << session.digest() << '\n';
+    return sound && (!options.check || matchesRecorded(session.digest(), file, digestFile));
 }
 template <class F> double microseconds(F&& f) {
     const auto start = std::chrono::steady_clock::now();
@@ -147,6 +159,8 @@ int main(int argc, char** argv) {
             options.trace = true;
         } else if (arg == "--update") {
             options.update = true;
+        } else if (arg == "--check") {
+            options.check = true;
         } else if (arg == "--timing") {
             options.timing = true;
         } else if (arg == "--seeds" && i + 1 < argc) {
@@ -162,8 +176,8 @@ int main(int argc, char** argv) {
     }
     if (!timed.empty()) ok = timeHandlers(timed);
     if (files == 0) {
-        std::cerr
-            << "usage: epee_replay [--trace] [--update] [--seeds DIR] [--timing] FILE.replay...\n";
+        std::cerr << "usage: epee_replay [--trace] [--update] [--check] [--seeds DIR] [--timing] "
+                     "FILE.replay...\n";
         return 2;
     }
     return ok ? 0 : 1;

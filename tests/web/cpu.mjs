@@ -2,43 +2,14 @@
 // system's headless Chromium: 10 s at the title's prompt, then 10 s walking to and fro; and
 // the animation frames each page asks for at the title, where nothing else moves.
 //   node cpu.mjs SITE_DIR
-import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { launch, questLines, serve, sleep } from './page.mjs';
 
-const folders = { '/': process.argv[2], '/bare/': new URL('.', import.meta.url).pathname };
-const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-                '.wasm': 'application/wasm', '.png': 'image/png' };
-const server = createServer((req, res) => {
-  const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname));
-  const [prefix, folder] = Object.entries(folders).findLast(([p]) => path.startsWith(p));
-  try {
-    const file = join(folder, path.slice(prefix.length) || 'index.html');
-    const body = readFileSync(file);
-    res.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
-    res.end(body);
-  } catch {
-    res.writeHead(404).end();
-  }
-});
-await new Promise((ok) => server.listen(0, '127.0.0.1', ok));
-const url = `http://127.0.0.1:${server.address().port}/`;
-const sleep = (ms) => new Promise((ok) => setTimeout(ok, ms));
+const { url, stop } = await serve({ '/': process.argv[2], '/bare/': new URL('.', import.meta.url).pathname });
 const seconds = 10;
-const quest = readFileSync(new URL('../replays/quest.replay', import.meta.url), 'utf8').split('\n')
-  .filter((l) => /^\d+ /.test(l));
 const keys = { Space: 'Space', Left: 'ArrowLeft', Up: 'ArrowUp', Right: 'ArrowRight',
                Down: 'ArrowDown', M: 'KeyM', R: 'KeyR' };
 
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium', headless: true,
-  userDataDir: mkdtempSync(join(tmpdir(), 'epee-chromium-')),
-  args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-         '--disable-component-update', '--disable-background-timer-throttling',
-         '--disable-renderer-backgrounding'],
-});
+const browser = await launch();
 
 // Processor time of the page's main thread over `seconds` while `act` runs, in ms per s.
 async function cpu(page, act) {
@@ -68,13 +39,12 @@ async function measure(address) {
   await page.bringToFront();
   await sleep(3000);
   const title = await cpu(page, () => sleep(seconds * 1000));
-  // Into the game by the recorded quest's keys, up to its first steps.
+  // Into the game by the recorded quest's keys, up to its first step.
   let last = 0;
-  for (const line of quest.slice(0, quest.findIndex((l) => l.includes('e2e: walking')))) {
-    const [ms, key] = line.split(/\s+/);
+  for (const { ms, what } of questLines('', 'walking')) {
     await sleep(ms - last);
-    last = +ms;
-    if (keys[key]) await page.keyboard.press(keys[key]);
+    last = ms;
+    if (keys[what]) await page.keyboard.press(keys[what]);
   }
   await sleep(300);
   const walk = await cpu(page, async () => {
@@ -95,4 +65,4 @@ for (const part of ['title', 'walk']) {
               `ratio ${(game[part].task / bare[part].task).toFixed(2)}`);
 }
 await browser.close();
-server.close();
+await stop();

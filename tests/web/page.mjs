@@ -1,21 +1,25 @@
 // What the web tests share: a static server for the site, the browser, the play area read
 // from the canvas, the recorded quest's lines, and the tally of checks.
 import { createServer } from 'node:http';
-import { mkdtempSync, readdirSync, readFileSync } from 'node:fs';
-import { getPriority, setPriority, tmpdir } from 'node:os';
+import { readdirSync, readFileSync } from 'node:fs';
+import { getPriority, setPriority } from 'node:os';
 import { extname, join, normalize } from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { launchChromium } from './chromium.mjs';
 
 const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
                 '.wasm': 'application/wasm', '.png': 'image/png',
                 '.webmanifest': 'application/manifest+json' };
 
-// A static server for a folder on the loopback; a port may be asked for, to serve another
-// version of the site at the same address.
+// A static server for a folder on the loopback, or for several, each under its own prefix
+// ({ '/': site, '/bare/': other }); a port may be asked for, to serve another version of the
+// site at the same address.
 export async function serve(root, port = 0) {
+  const folders = Object.entries(typeof root === 'string' ? { '/': root } : root);
   const server = createServer((req, res) => {
     const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname));
-    const file = join(root, path.endsWith('/') ? path + 'index.html' : path);
+    const [prefix, folder] = folders.findLast(([p]) => path.startsWith(p)) || folders[0];
+    const inside = path.slice(prefix.length - 1);
+    const file = join(folder, inside.endsWith('/') ? inside + 'index.html' : inside);
     try {
       const body = readFileSync(file);
       res.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
@@ -29,14 +33,7 @@ export async function serve(root, port = 0) {
   return { server, stop, port: server.address().port, url: `http://127.0.0.1:${server.address().port}/` };
 }
 
-export const launch = () => puppeteer.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-  headless: true,
-  userDataDir: mkdtempSync(join(tmpdir(), 'epee-chromium-')),
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-         '--disable-background-networking', '--disable-component-update', '--disable-sync',
-         '--disable-background-timer-throttling', '--disable-renderer-backgrounding'],
-});
+export const launch = launchChromium;
 
 // The checks' tally: check() prints each, done() exits with the verdict.
 const tally = { passes: 0, failures: 0 };

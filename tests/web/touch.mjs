@@ -1,13 +1,14 @@
 // The game's web page on phones and tablets, in the system's headless Chromium with touch
-// emulation; fingers go through the DevTools protocol, never a key: the whole quest played
-// by touch, held and sliding fingers, the controls' layout at the usual sizes, no zoom or
-// scroll, the quit control, and the page installed (manifest, icons) and played offline.
+// emulation; fingers go through the DevTools protocol, never a key: the quest played by
+// touch up to its first door, every control taking part, held and sliding fingers, the
+// controls' layout at the usual sizes, no zoom or scroll, the quit control and the end
+// screen, and the page installed (manifest, icons) and played offline.
 //   node touch.mjs SITE_DIR [SHOTS_DIR]
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { check, done, launch, messageShown, open, playQuest, questLines, serve, sleep, titleBlue,
+import { average, check, done, launch, messageShown, open, playQuest, questLines, serve, sleep, titleBlue,
          waitFor } from './page.mjs';
 
 const site = process.argv[2];
@@ -151,8 +152,10 @@ const main = await serve(site);
 const parts = (process.env.EPEE_TOUCH_TESTS || 'quest,fingers,desktop,offline').split(',');
 
 try {
-  // The whole quest on a phone held sideways, by touch alone, with its pictures in every
-  // device and orientation, and the layout rules at the usual sizes while the menu is open.
+  // The quest on a phone held sideways, by touch alone, up to its first door, with its
+  // pictures in every device and orientation, the layout rules at the usual sizes while the
+  // menu is open, and each colour button recolouring the menu. Beyond the door the quest's
+  // keys are the same keys, whose game the recorded games' digests prove in the page's build.
   if (parts.includes('quest')) {
     const game = await openTouch(browser, main.url + '?EPEE_TRACE=/dev/stdout', device(phone));
     const { page, hand } = game;
@@ -169,11 +172,12 @@ try {
     await shoot(page, 'name');
     await playByTouch(game, 'name-entry', 'island');
     check(await messageShown(page), 'the island shows the opening message');
+    const island = await average(page, 0, 0, 751, 600);
     await shoot(page, 'island');
     await playByTouch(game, 'island', 'menu');
-    await sleep(150);
-    check(await shown(page, '[aria-label=Rouge]') && await shown(page, '[aria-label=Vert]') &&
-          await shown(page, '[aria-label=Bleu]'), 'with the menu open, the colour buttons show');
+    check(await waitFor('the colour buttons', 2, async () => await shown(page, '[aria-label=Rouge]') &&
+                        await shown(page, '[aria-label=Vert]') && await shown(page, '[aria-label=Bleu]')),
+          'with the menu open, the colour buttons show');
     await shoot(page, 'menu');
     for (const [w, h] of [[360, 800], [390, 844], [412, 915], [820, 1180]])
       for (const portrait of [false, true]) {
@@ -195,17 +199,26 @@ try {
     }
     await page.setViewport(device(phone));
     await sleep(300);
-    await playByTouch(game, 'menu', 'victory');
-    check(await messageShown(page), 'the sword found by touch: the victory message shows');
-    await shoot(page, 'victory');
-    await playByTouch(game, 'victory', '');
-    check(await waitFor('end', 3, () => shown(page, '#end')), 'the tap after the victory shows the end screen');
+    const colours = keys(game).length;
+    for (const name of ['Vert', 'Bleu', 'Vert', 'Bleu']) await hand.tap(await control(page, name));
+    await waitFor('colours', 2, async () => keys(game).length === colours + 4);
+    check(keys(game).slice(colours).join() === '86,66,86,66', `"Vert" and "Bleu" recolour the open menu ` +
+          `(${keys(game).slice(colours)})`);
+    await playByTouch(game, 'menu', 'door');
+    const inside = await average(page, 0, 0, 751, 600);
+    check(await page.evaluate(() => Module.phase) === 'game' && inside[1] < island[1],
+          `the menu closed by touch, the hero walks through the first door (${inside}, from ${island})`);
+    await shoot(page, 'door');
     writeFileSync(join(shots, 'touch-quest.trace'), game.trace.map((l) => l.join(' ')).join('\n') + '\n');
-    const expected = questLines('', '').map(({ what }) => keyCodes[what]).filter(Boolean);
-    const taken = keys(game);
+    const expected = questLines('', 'door').map(({ what }) => keyCodes[what]).filter(Boolean);
+    const taken = keys(game).filter((k, i) => i < colours || i >= colours + 4);
     const same = taken.length === expected.length && taken.every((k, i) => k === expected[i]);
-    check(same, `the game took the quest's ${expected.length} keys, in order, from the touches ` +
-                `(${taken.length} taken)`);
+    check(same, `the game took the quest's ${expected.length} keys to the first door, in order, from ` +
+                `the touches (${taken.length} taken)`);
+    await hand.tap(await control(page, 'Quitter'));
+    await hand.tap(await centre(page, '#touch .confirm .yes'));
+    check(await waitFor('end', 5, () => shown(page, '#end')), '"Quitter la partie" shows the end screen');
+    await shoot(page, 'end');
     await hand.tap(await centre(page, '#replay'));
     check(await waitFor('title', 5, () => titleBlue(page)) && !(await shown(page, '#end')),
           '"Rejouer" touched brings back the title');
@@ -222,7 +235,13 @@ try {
     const start = await page.evaluate(() => performance.timeOrigin + started);
     await hand.tap([422, 195]);
     await playByTouch(game, '', 'walking', start);
-    await sleep(400);
+    await stopped(game);
+    // The keys the page holds down, as the game's keyboard state has them.
+    await page.evaluate(() => {
+      window.keysDown = new Set();
+      addEventListener('keydown', (e) => keysDown.add(e.code), true);
+      addEventListener('keyup', (e) => keysDown.delete(e.code), true);
+    });
     const count = (code, from) => keys(game).slice(from).filter((k) => k === code).length;
     let mark = keys(game).length;
     await hand.down(1, await control(page, 'Droite'));
@@ -251,6 +270,8 @@ try {
     const both = keys(game).slice(mark);
     check(both[0] === 40 && both[1] === 32 && count(40, mark) >= 5,
           `an arrow held and the action tapped with another finger both count (${both.slice(0, 4)}...)`);
+    const stuck = await page.evaluate(() => [...keysDown]);
+    check(stuck.length === 0, `every finger lifted lets its key go (${stuck.join() || 'no key held'})`);
 
     // Taps, double taps, long presses and a pinch, on the picture and on the controls.
     await page.evaluate(() => {
@@ -363,6 +384,32 @@ try {
     const caches = await page.evaluate(() => caches.keys());
     check(whole && await waitFor('new title', 5, () => titleBlue(page)) && caches.length === 1,
           `a changed site is taken whole at the next visit and plays (caches: ${caches})`);
+
+    // Another version found during a game waits: the game goes on with the version it runs.
+    await page.evaluate(() => { window.sameVisit = true; });
+    // The title takes Space once its opening is over, as a player finds.
+    const phase = () => page.evaluate(() => Module.phase);
+    for (const end = Date.now() + 8000; await phase() !== 'name' && Date.now() < end;) {
+      await page.keyboard.press('Space');
+      await waitFor('name grid', 0.5, async () => await phase() === 'name');
+    }
+    appendFileSync(join(copy, 'epee.js'), '\nepeeTestVersion = 3;\n');
+    execFileSync('cmake', [`-DSITE=${copy}`, `-DTEMPLATE=${join(root, 'web/sw.js')}`,
+                           '-P', join(root, 'cmake/SiteVersion.cmake')]);
+    const named = await phase() === 'name';
+    // A reload by the new version ends this page's scripts: that is a failure, not an error.
+    const found = await page.evaluate(async () => {
+      const r = await navigator.serviceWorker.getRegistration();
+      await r.update();
+      for (let i = 0; i < 100 && !r.waiting; i++) await new Promise((ok) => setTimeout(ok, 100));
+      return !!r.waiting;
+    }).catch(() => false);
+    await sleep(1500);
+    const kept = await page.evaluate(async () => window.sameVisit && epeeTestVersion === 2 &&
+      Module.phase === 'name' && !!(await navigator.serviceWorker.getRegistration()).waiting)
+      .catch(() => false);
+    check(named && found && kept,
+          'a version found during a game waits for the title: the game goes on unreloaded');
     await page.close();
     await server.stop();
     rmSync(copy, { recursive: true });
