@@ -102,6 +102,7 @@ fuzz: deps
 
 e2e: build
 	tests/e2e.sh $(BUILD)
+	tests/e2e_keys.sh $(BUILD)
 
 valgrind: build
 	tests/valgrind.sh $(BUILD)
