@@ -93,6 +93,7 @@ fuzz: deps
 	rm -rf $(FUZZ_BUILD)/seeds && mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/settings-corpus
 	$(FUZZ_BUILD)/epee_replay --seeds $(FUZZ_BUILD)/seeds tests/replays/*.replay >/dev/null
 	$(FUZZ_BUILD)/epee_fuzz_settings -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=4200 \
+	  -dict=fuzz/settings.dict \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/settings- $(FUZZ_BUILD)/settings-corpus \
 	  >$(FUZZ_BUILD)/settings-fuzz.log 2>&1 & settings=$$!; \
 	$(FUZZ_BUILD)/epee_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=4096 \

@@ -10,8 +10,8 @@ constexpr std::string_view kGamepadPrefix = "manette_";
 
 struct Default {
     Action action;
-    std::initializer_list<Input> keys;
-    std::initializer_list<Input> buttons;
+    std::vector<Input> keys;
+    std::vector<Input> buttons;
 };
 
 Input button(SDL_GameControllerButton b) {
@@ -222,7 +222,8 @@ ReadBindings readBindings(const std::vector<SettingLine>& lines) {
             read.warnings.push_back("[touches] " + line + ": no action is named \"" + name + '"');
             continue;
         }
-        const auto [device, index] = *action;
+        const Device device = action->first;
+        const std::size_t index = action->second;
         const auto same = [&](const Taken& t) { return t.device == device && t.action == index; };
         if (std::any_of(taken.begin(), taken.end(), same)) {
             read.warnings.push_back("[touches] " + line + ": " + name +
