@@ -1,7 +1,7 @@
 // Hero-name entry: the letter grid, its selection box, the name slots and the fades around it.
 #include "frontend/NameEntry.h"
 
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 #include <algorithm>
 

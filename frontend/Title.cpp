@@ -1,6 +1,6 @@
 // The title: background fade, sliding logo, credit, blinking prompt and the fades that leave it.
 #include "frontend/NameEntry.h"
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // The bubble over the hero that tells what the faced tile offers.
+#include "game/FrmIntro.h"
 #include "gameplay/Facing.h"
-#include "shell/FrmIntro.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 // The action key: what the hero finds, the items, the messages and the victory.
+#include "game/FrmIntro.h"
 #include "gameplay/Facing.h"
-#include "shell/FrmIntro.h"
 
 #include <cmath>
 #include <string>

@@ -1,5 +1,5 @@
 // The fade that starts a game with its set-up, and the fade that quits it.
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 #include "world/ViewGeometry.h"
 
 #include <algorithm>

@@ -9,7 +9,7 @@
 #include "Settings.h"
 #include "TimerResolution.h"
 #include "Trace.h"
-#include "shell/CorePort.h"
+#include "game/CorePort.h"
 
 #include <SDL.h>
 

@@ -3,7 +3,7 @@
 // a held direction.
 #pragma once
 #include "KeyBindings.h"
-#include "shell/CorePort.h"
+#include "shell/Vocabulary.h"
 
 #include <SDL.h>
 

@@ -1,7 +1,7 @@
 // The one place where SDL keys become the game's key codes, through the keys the player
 // chose (KeyBindings.h).
 #pragma once
-#include "shell/CorePort.h"
+#include "shell/Vocabulary.h"
 
 #include <SDL.h>
 

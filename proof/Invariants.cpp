@@ -1,6 +1,7 @@
 #include "Invariants.h"
 
 #include "GameRecord.h"
+#include "game/CorePort.h"
 #include "shell/WindowTimers.h"
 #include "world/Legend.h"
 #include "world/ViewGeometry.h"

@@ -1,7 +1,7 @@
 // The game-state record: every variable of a run, with its start value.
 // The window owns it; handlers read and write the variables in place.
 #pragma once
-#include "CorePort.h"
+#include "Vocabulary.h"
 
 #include <string>
 

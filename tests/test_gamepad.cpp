@@ -1,8 +1,9 @@
 // Gamepads: the keys their buttons and left stick press, the repeat of a held direction,
 // and buttons the player moved.
 #include "KeysAtHand.h"
+#include "game/CorePort.h"
+#include "game/FrmIntro.h"
 #include "platform/Gamepad.h"
-#include "shell/FrmIntro.h"
 
 #include <gtest/gtest.h>
 

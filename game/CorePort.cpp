@@ -1,7 +1,9 @@
+// The entry points a driver calls, each handed to the window.
 #include "CorePort.h"
 
-#include "DrawList.h"
 #include "FrmIntro.h"
+#include "shell/DrawList.h"
+#include "shell/WindowTimers.h"
 
 void GameDeleter::operator()(FrmIntro* game) const {
     delete game;
@@ -51,4 +53,13 @@ const char* shownScreen(const FrmIntro& game) {
 
 const char* windowCaption() {
     return Controls::caption;
+}
+
+void aroundEachTick(FrmIntro& game, const TickWrapper& around) {
+    for (const TimerEntry& entry : kTimerTable) {
+        Timer& timer = game.*entry.timer;
+        timer.onTick = [around, name = entry.name, inner = std::move(timer.onTick)] {
+            around(name, inner);
+        };
+    }
 }
