@@ -140,6 +140,7 @@ web-test: web
 	$(WEB_PRIORITY) node tests/web/play.mjs $(WEB_BUILD)/site
 	node tests/web/weight.mjs $(WEB_BUILD)/site
 	$(WEB_PRIORITY) node tests/web/touch.mjs $(WEB_BUILD)/site
+	$(WEB_PRIORITY) node tests/web/keys.mjs $(WEB_BUILD)/site
 
 # The time to the title in headless Chromium on a slow phone and on a desktop (median of 5),
 # then the page's processor time at the title and while walking, beside a bare page drawing
