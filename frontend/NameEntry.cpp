@@ -142,7 +142,7 @@ void FrmIntro::tmrLblNom_Timer() {
     intLigne += 20;
     if (intLigne > 255) {
         tmrLblNom.setEnabled(false);
-        intMode = 1;
+        intMode = Mode::NameEntry;
     }
 }
 
@@ -156,7 +156,7 @@ void FrmIntro::tmrLblNom2_Timer() {
     tmrCurseur.setEnabled(true);
     tmrFermer2.setEnabled(true);
     showNameEntry(*this, false);
-    intMode = 2;
+    intMode = Mode::Game;
 }
 
 void FrmIntro::tmrLblNom3_Timer() {

@@ -77,5 +77,5 @@ void FrmIntro::titleKeys(int16 keyCode) {
 // Esc on the title or in name entry; in name entry the title's elements are already gone.
 void FrmIntro::closingKeys(int16 keyCode) {
     if (keyCode != Key::Esc || sequenceRuns(*this)) return;
-    leaveTitle(*this, intMode == 0 ? tmrFermer3 : tmrLblNom3);
+    leaveTitle(*this, intMode == Mode::Title ? tmrFermer3 : tmrLblNom3);
 }

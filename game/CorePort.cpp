@@ -42,8 +42,8 @@ std::vector<DrawItem> drawList(const FrmIntro& game) {
 
 const char* shownScreen(const FrmIntro& game) {
     if (game.ended()) return "ended";
-    if (game.intMode == 0) return "title";
-    if (game.intMode == 1) return "name";
+    if (game.intMode == Mode::Title) return "title";
+    if (game.intMode == Mode::NameEntry) return "name";
     // The menu opens over a message and over the victory, and holds the keys while open.
     if (game.fraAide.visible) return "menu";
     if (game.tmrRéussi.enabled()) return "victory";

@@ -4,10 +4,12 @@
 
 void FrmIntro::Form_KeyDown(int16 keyCode) {
     if (ended_) return;
-    if (intMode == 1) nameEntryKeys(keyCode);
-    if (intMode == 0) titleKeys(keyCode);
-    if ((intMode == 0 || intMode == 1) && keyCode == Key::Esc) closingKeys(keyCode);
-    if (intMode == 2 && !tmrChangeLieu.enabled() && !tmrChangeLieu2.enabled()) gameKeys(keyCode);
+    if (intMode == Mode::NameEntry) nameEntryKeys(keyCode);
+    if (intMode == Mode::Title) titleKeys(keyCode);
+    if ((intMode == Mode::Title || intMode == Mode::NameEntry) && keyCode == Key::Esc)
+        closingKeys(keyCode);
+    if (intMode == Mode::Game && !tmrChangeLieu.enabled() && !tmrChangeLieu2.enabled())
+        gameKeys(keyCode);
     inventoryRefresh();
 }
 

@@ -41,7 +41,7 @@ void layOutGrid(FrmIntro& w) {
 }
 
 void setUpGame(FrmIntro& w) {
-    w.intMode = 2;
+    w.intMode = Mode::Game;
     w.tmrFermer2.setEnabled(false);
     colourMenu(w);
     w.lblMessage.caption = "L'épée légendaire se trouve sur cette île. Vous devez la trouver! "

@@ -9,7 +9,7 @@ using Inputs = std::vector<Input>;
 constexpr std::string_view kGamepadPrefix = "manette_";
 
 struct Default {
-    Action action;
+    PlayerAction action;
     std::vector<Input> keys;
     std::vector<Input> buttons;
 };
@@ -152,9 +152,9 @@ void refuseClashes(std::vector<Taken>& taken, ReadBindings& read) {
 }
 } // namespace
 
-const std::array<Action, KeyBindings::kActions>& KeyBindings::actions() {
+const std::array<PlayerAction, KeyBindings::kActions>& KeyBindings::actions() {
     static const auto table = [] {
-        std::array<Action, kActions> out;
+        std::array<PlayerAction, kActions> out;
         for (std::size_t i = 0; i < kActions; ++i)
             out[i] = defaults()[i].action;
         return out;

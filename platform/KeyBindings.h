@@ -20,7 +20,7 @@ struct Input {
     friend bool operator==(const Input&, const Input&) = default;
 };
 
-struct Action {
+struct PlayerAction {
     std::string_view name; // in the settings file, on the keyboard's lines
     TranslatedKey does;
 };
@@ -29,7 +29,7 @@ class KeyBindings {
   public:
     static constexpr std::size_t kActions = 14;
     static constexpr std::size_t kMaxInputs = 3;
-    static const std::array<Action, kActions>& actions();
+    static const std::array<PlayerAction, kActions>& actions();
 
     // The game's usual keys and buttons.
     KeyBindings();
