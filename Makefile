@@ -120,6 +120,7 @@ fuzz: deps
 	rm -rf $(FUZZ_BUILD)/seeds && mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/settings-corpus
 	$(FUZZ_BUILD)/epee_replay --seeds $(FUZZ_BUILD)/seeds tests/replays/*.replay >/dev/null
 	$(FUZZ_BUILD)/epee_fuzz_settings -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=4200 \
+	  -dict=fuzz/settings.dict \
 	  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/settings- $(FUZZ_BUILD)/settings-corpus \
 	  >$(FUZZ_BUILD)/settings-fuzz.log 2>&1 & settings=$$!; \
 	$(FUZZ_BUILD)/epee_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=4096 \
@@ -129,6 +130,7 @@ fuzz: deps
 
 e2e: $(BUILT)
 	tests/e2e.sh $(BUILD)
+	tests/e2e_keys.sh $(BUILD)
 
 valgrind: $(BUILT)
 	tests/valgrind.sh $(BUILD)
@@ -169,6 +171,7 @@ web-test: web
 	$(WEB_PRIORITY) node tests/web/play.mjs $(WEB_BUILD)/site
 	node tests/web/weight.mjs $(WEB_BUILD)/site
 	$(WEB_PRIORITY) node tests/web/touch.mjs $(WEB_BUILD)/site
+	$(WEB_PRIORITY) node tests/web/keys.mjs $(WEB_BUILD)/site
 	$(WEB_PRIORITY) xvfb-run -a -s '-screen 0 1280x1024x24' /usr/bin/python3 tests/web/webkit.py \
 	  $(WEB_BUILD)/site $(WEB_BUILD)/shots
 

@@ -31,6 +31,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h") return only(CommandLine::Action::Help);
         if (argument == "--version") return only(CommandLine::Action::Version);
+        if (argument == "--keys") return only(CommandLine::Action::Keys);
         if (argument == "--fullscreen" || argument == "--window") {
             line.fullscreen = argument == "--fullscreen";
         } else if (argument == "--scale" || argument.starts_with("--scale=")) {
@@ -57,11 +58,13 @@ std::string usage() {
            "  --fullscreen   start fullscreen\n"
            "  --window       start in a window\n"
            "  --scale S      start with a window S times the play area: 1, 1.5, 2 or 3\n"
+           "  --keys         show the keys and gamepad buttons in force and quit\n"
            "  --help         show this help and quit\n"
            "  --version      show the version and quit\n"
            "\n"
            "Without options the game opens as it was last left: fullscreen or in a\n"
-           "window of the same size.\n";
+           "window of the same size. The keys are chosen in the [touches] section of\n"
+           "the settings file (see --keys and man 6 epee).\n";
 }
 
 std::string versionLine() {

@@ -5,7 +5,7 @@
 #include <vector>
 
 struct CommandLine {
-    enum class Action { Play, Help, Version, Misuse };
+    enum class Action { Play, Help, Version, Keys, Misuse };
     Action action = Action::Play;
     std::optional<bool> fullscreen;
     std::optional<double> scale;

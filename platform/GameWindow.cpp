@@ -41,7 +41,7 @@ void fail(const char* what) {
 }
 } // namespace
 
-GameWindow::GameWindow(const WindowChoice& choice) {
+GameWindow::GameWindow(const WindowChoice& choice) : keys_(choice.keys) {
     chooseRenderer();
     // The game reads keys, never typed text, so the X input method's compose table is of
     // no use to it, and reading it takes 12 to 20 ms of the start-up. A player's own
@@ -51,7 +51,7 @@ GameWindow::GameWindow(const WindowChoice& choice) {
     startVideo();
     if (TTF_Init() != 0) fail("TTF_Init");
     IMG_Init(0);
-    gamepad_ = std::make_unique<Gamepad>();
+    gamepad_ = std::make_unique<Gamepad>(keys_);
     std::tie(windowedWidth_, windowedHeight_) = openingSize(choice);
     const bool full = choice.fullscreen.value_or(choice.remembered.fullscreen.value_or(false));
     window_ = SDL_CreateWindow(windowCaption(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -106,6 +106,20 @@ void GameWindow::fireDue(FrmIntro& game) {
     if (auto key = gamepad_->repeatDue(now())) press(*key, game);
 }
 
+void GameWindow::act(const TranslatedKey& key, bool repeat, FrmIntro& game) {
+    switch (key.action) {
+    case KeyAction::GameKey:
+        press(key.code, game);
+        break;
+    case KeyAction::ToggleFullscreen:
+        if (!repeat) toggleFullscreen();
+        break;
+    default:
+        // The speech keys are the narrator's: they never reach the game.
+        break;
+    }
+}
+
 std::optional<int> GameWindow::msUntilDue(const FrmIntro& game) const {
     const auto due = earliest(nextTimerDue(game), gamepad_->nextRepeat());
     if (!due) return std::nullopt;
@@ -129,19 +143,13 @@ void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
     case SDL_RENDER_DEVICE_RESET:
         screen_->redrawAll();
         break;
-    case SDL_KEYDOWN: {
-        TranslatedKey key = translateKey(event.key.keysym);
-        if (key.action == KeyAction::ToggleFullscreen) {
-            if (!event.key.repeat) toggleFullscreen();
-            break;
-        }
-        press(key.code, game);
+    case SDL_KEYDOWN:
+        act(translateKey(event.key.keysym, keys_), event.key.repeat != 0, game);
         break;
-    }
     default:
         break;
     }
-    if (auto key = gamepad_->handle(event, now())) press(*key, game);
+    if (auto key = gamepad_->handle(event, now())) act(*key, false, game);
 }
 
 void GameWindow::press(int16 keyCode, FrmIntro& game) {

@@ -4,6 +4,7 @@
 // comes or the next timer or gamepad repeat is due (DesktopLoop.cpp, WebLoop.cpp).
 #pragma once
 #include "Gamepad.h"
+#include "KeyBindings.h"
 #include "Screen.h"
 #include "Settings.h"
 #include "TimerResolution.h"
@@ -19,6 +20,7 @@ struct WindowChoice {
     std::optional<double> scale;
     std::optional<bool> fullscreen;
     Settings remembered;
+    KeyBindings keys;
 };
 
 class GameWindow {
@@ -49,10 +51,13 @@ class GameWindow {
     SDL_Window* sdlWindow() const { return window_; }
 
   private:
+    // Does what a key, a button or a chord is bound to; a held key's repeats do not toggle.
+    void act(const TranslatedKey& key, bool repeat, FrmIntro& game);
     void press(int16 keyCode, FrmIntro& game);
     void toggleFullscreen();
     bool fullscreen() const;
 
+    KeyBindings keys_;
     TimerResolution timerResolution_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* sdlRenderer_ = nullptr;

@@ -1,29 +1,10 @@
 #include "Gamepad.h"
 
 namespace {
-struct ButtonKey {
-    Uint8 button;
-    int16 key;
-    bool direction; // a held direction repeats
-};
-
-constexpr ButtonKey kButtonKeys[] = {
-    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, Key::Left, true},
-    {SDL_CONTROLLER_BUTTON_DPAD_UP, Key::Up, true},
-    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, Key::Right, true},
-    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, Key::Down, true},
-    {SDL_CONTROLLER_BUTTON_A, Key::Space, false},
-    {SDL_CONTROLLER_BUTTON_START, Key::M, false},
-    {SDL_CONTROLLER_BUTTON_BACK, Key::Esc, false},
-    {SDL_CONTROLLER_BUTTON_X, Key::R, false},
-    {SDL_CONTROLLER_BUTTON_Y, Key::V, false},
-    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, Key::B, false},
-};
-
-const ButtonKey* buttonKey(Uint8 button) {
-    for (const ButtonKey& b : kButtonKeys)
-        if (b.button == button) return &b;
-    return nullptr;
+// A held direction repeats; other keys press once.
+bool isDirection(const TranslatedKey& key) {
+    return key.action == KeyAction::GameKey && (key.code == Key::Left || key.code == Key::Up ||
+                                                key.code == Key::Right || key.code == Key::Down);
 }
 
 // How far the stick leans towards a direction (negative when it leans away).
@@ -62,7 +43,7 @@ Gamepad::~Gamepad() {
         SDL_GameControllerClose(controller);
 }
 
-std::optional<int16> Gamepad::handle(const SDL_Event& event, Micros now) {
+std::optional<TranslatedKey> Gamepad::handle(const SDL_Event& event, Micros now) {
     switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED:
         open(event.cdevice.which);
@@ -98,17 +79,17 @@ std::optional<Micros> Gamepad::nextRepeat() const {
     return held_->next;
 }
 
-std::optional<int16> Gamepad::button(const SDL_ControllerButtonEvent& event, Micros now) {
-    const ButtonKey* mapped = buttonKey(event.button);
+std::optional<TranslatedKey> Gamepad::button(const SDL_ControllerButtonEvent& event, Micros now) {
+    const auto mapped = bindings_.find(Device::Gamepad, {event.button, false});
     if (!mapped) return std::nullopt;
     const bool down = event.state == SDL_PRESSED;
-    if (!mapped->direction) return down ? std::optional(mapped->key) : std::nullopt;
-    if (down) return press(event.which, Source::DPad, mapped->key, now);
-    release(event.which, Source::DPad, mapped->key);
+    if (!isDirection(*mapped)) return down ? mapped : std::nullopt;
+    if (down) return press(event.which, Source::DPad, mapped->code, now);
+    release(event.which, Source::DPad, mapped->code);
     return std::nullopt;
 }
 
-std::optional<int16> Gamepad::axis(const SDL_ControllerAxisEvent& event, Micros now) {
+std::optional<TranslatedKey> Gamepad::axis(const SDL_ControllerAxisEvent& event, Micros now) {
     Stick& stick = sticks_[event.which];
     if (event.axis == SDL_CONTROLLER_AXIS_LEFTX)
         stick.x = event.value;
@@ -124,9 +105,9 @@ std::optional<int16> Gamepad::axis(const SDL_ControllerAxisEvent& event, Micros 
     return press(event.which, Source::Stick, stick.direction, now);
 }
 
-int16 Gamepad::press(SDL_JoystickID pad, Source source, int16 key, Micros now) {
+TranslatedKey Gamepad::press(SDL_JoystickID pad, Source source, int16 key, Micros now) {
     held_ = Held{pad, source, key, now + kRepeatDelay};
-    return key;
+    return {KeyAction::GameKey, key};
 }
 
 void Gamepad::release(SDL_JoystickID pad, Source source, int16 key) {

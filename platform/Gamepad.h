@@ -1,6 +1,8 @@
 // Gamepads as a second keyboard: opens controllers as they are plugged in, turns their
-// buttons and left stick into the game's key codes, and repeats a held direction.
+// buttons (as the player bound them) and left stick into the game's key codes, and repeats
+// a held direction.
 #pragma once
+#include "KeyBindings.h"
 #include "shell/Vocabulary.h"
 
 #include <SDL.h>
@@ -17,13 +19,13 @@ class Gamepad {
     static constexpr int kStickPress = 16384;
     static constexpr int kStickRelease = 13107;
 
-    Gamepad() = default;
+    explicit Gamepad(const KeyBindings& bindings = {}) : bindings_(bindings) {}
     ~Gamepad();
     Gamepad(const Gamepad&) = delete;
     Gamepad& operator=(const Gamepad&) = delete;
 
-    // The key this event presses, if any.
-    std::optional<int16> handle(const SDL_Event& event, Micros now);
+    // What this event presses, if anything: a key of the game or one of the window's own.
+    std::optional<TranslatedKey> handle(const SDL_Event& event, Micros now);
     // The held direction once more, if its repeat is due by now.
     std::optional<int16> repeatDue(Micros now);
     // When the held direction repeats next, if one is held.
@@ -43,14 +45,15 @@ class Gamepad {
         Micros next;
     };
 
-    std::optional<int16> button(const SDL_ControllerButtonEvent& event, Micros now);
-    std::optional<int16> axis(const SDL_ControllerAxisEvent& event, Micros now);
-    int16 press(SDL_JoystickID pad, Source source, int16 key, Micros now);
+    std::optional<TranslatedKey> button(const SDL_ControllerButtonEvent& event, Micros now);
+    std::optional<TranslatedKey> axis(const SDL_ControllerAxisEvent& event, Micros now);
+    TranslatedKey press(SDL_JoystickID pad, Source source, int16 key, Micros now);
     void release(SDL_JoystickID pad, Source source, int16 key);
     void letGoOfEverything();
     void open(int deviceIndex);
     void close(SDL_JoystickID pad);
 
+    KeyBindings bindings_;
     std::map<SDL_JoystickID, SDL_GameController*> pads_;
     std::map<SDL_JoystickID, Stick> sticks_;
     // Only the last direction pressed repeats, as on a keyboard.

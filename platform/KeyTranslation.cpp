@@ -1,30 +1,13 @@
 #include "KeyTranslation.h"
 
-TranslatedKey translateKey(const SDL_Keysym& key) {
+#include "KeyBindings.h"
+
+TranslatedKey translateKey(const SDL_Keysym& key, const KeyBindings& bindings) {
     const bool alt = (key.mod & KMOD_ALT) != 0;
-    const SDL_Keycode sym = key.sym;
-    if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER)))
-        return {KeyAction::ToggleFullscreen, 0};
-    switch (sym) {
-    case SDLK_ESCAPE:
-        return {KeyAction::GameKey, Key::Esc};
-    case SDLK_SPACE:
-        return {KeyAction::GameKey, Key::Space};
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-        return {KeyAction::GameKey, Key::Enter};
-    case SDLK_LEFT:
-        return {KeyAction::GameKey, Key::Left};
-    case SDLK_UP:
-        return {KeyAction::GameKey, Key::Up};
-    case SDLK_RIGHT:
-        return {KeyAction::GameKey, Key::Right};
-    case SDLK_DOWN:
-        return {KeyAction::GameKey, Key::Down};
-    default:
-        break;
-    }
-    if (sym >= SDLK_a && sym <= SDLK_z) return {KeyAction::GameKey, int16('A' + (sym - SDLK_a))};
-    if (sym >= SDLK_0 && sym <= SDLK_9) return {KeyAction::GameKey, int16('0' + (sym - SDLK_0))};
+    // Alt with a key bound alone does what the key does, as Alt+arrows walk.
+    if (alt)
+        if (auto chord = bindings.find(Device::Keyboard, {key.sym, true})) return *chord;
+    if (auto bound = bindings.find(Device::Keyboard, {key.sym, false})) return *bound;
+    if (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) return {KeyAction::GameKey, Key::Enter};
     return {KeyAction::GameKey, Key::Other};
 }

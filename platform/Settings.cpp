@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -61,15 +62,47 @@ void note(std::string& problems, std::string_view what) {
     problems += what;
 }
 
-// Takes one "key=value" line; anything else is noted as a problem.
-void take(std::string_view line, ReadSettings& read) {
+// Splits "key=value"; nothing when the line has no '='.
+std::optional<std::pair<std::string_view, std::string_view>> split(std::string_view line) {
     const auto equals = line.find('=');
-    if (equals == std::string_view::npos) {
+    if (equals == std::string_view::npos) return std::nullopt;
+    return std::pair(trim(line.substr(0, equals)), trim(line.substr(equals + 1)));
+}
+
+std::string lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return out;
+}
+
+// The section a header line opens ("[Touches]" opens "touches"), if it is one.
+std::optional<std::string> header(std::string_view line) {
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;
+    return lower(trim(line.substr(1, line.size() - 2)));
+}
+
+// Calls take(line, section) for each line as written, with the section it stands in: the
+// window's until a header says otherwise.
+template <typename Take> void forEachLine(std::string_view text, Take take) {
+    std::string section = "window";
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (auto opened = header(trim(line))) section = *opened;
+        take(line, section);
+    }
+}
+
+// Takes one "key=value" line of the window; anything else is noted as a problem.
+void takeWindow(std::string_view line, ReadSettings& read) {
+    const auto pair = split(line);
+    if (!pair) {
         note(read.problems, "a line without '='");
         return;
     }
-    const std::string_view key = trim(line.substr(0, equals));
-    const std::string_view value = trim(line.substr(equals + 1));
+    const auto [key, value] = *pair;
     Settings& s = read.settings;
     if (key == "fullscreen") {
         s.fullscreen = parseBool(value);
@@ -84,17 +117,28 @@ void take(std::string_view line, ReadSettings& read) {
         note(read.problems, "an unknown setting");
     }
 }
+
+void takeLine(std::string_view line, const std::string& section, ReadSettings& read) {
+    if (line.empty() || line[0] == '#' || line[0] == ';') return;
+    if (header(line)) {
+        if (section != "window" && section != "touches") note(read.problems, "an unknown section");
+    } else if (section == "window") {
+        takeWindow(line, read);
+    } else if (section == "touches") {
+        if (const auto pair = split(line))
+            read.touches.push_back({lower(pair->first), std::string(pair->second)});
+        else
+            note(read.problems, "a line without '=' among the keys");
+    }
+}
 } // namespace
 
 ReadSettings parseSettings(std::string_view text) {
     ReadSettings read;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        const std::string_view line = trim(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (line.empty() || line[0] == '#' || line[0] == ';' || line == "[window]") continue;
-        take(line, read);
-    }
+    read.text = std::string(text);
+    forEachLine(text, [&](std::string_view line, const std::string& section) {
+        takeLine(trim(line), section, read);
+    });
     // A size is only of use whole.
     if (read.settings.width.has_value() != read.settings.height.has_value()) {
         read.settings.width.reset();
@@ -113,7 +157,36 @@ std::string formatSettings(const Settings& settings) {
     return out.str();
 }
 
+std::string keepOtherLines(const std::string& fresh, std::string_view previous) {
+    std::vector<std::string> written; // the fresh lines and the names they set
+    forEachLine(fresh, [&](std::string_view line, const std::string&) {
+        written.emplace_back(trim(line));
+        if (const auto pair = split(line)) written.emplace_back(pair->first);
+    });
+    const auto replaced = [&](std::string_view line) {
+        const auto pair = split(line);
+        const std::string_view name = pair ? pair->first : trim(line);
+        return std::find(written.begin(), written.end(), name) != written.end();
+    };
+    std::string window = fresh, others;
+    forEachLine(previous, [&](std::string_view line, const std::string& section) {
+        if (section != "window")
+            (others += line) += '\n';
+        else if (!replaced(line) && !trim(line).empty())
+            (window += line) += '\n';
+    });
+    return window + others;
+}
+
 namespace {
+// A file not read whole, never to be written over.
+ReadSettings unread(std::string problem) {
+    ReadSettings read;
+    read.problems = std::move(problem);
+    read.text.reset();
+    return read;
+}
+
 // Where the desktop keeps each program's configuration.
 std::filesystem::path configFolder() {
 #ifdef _WIN32
@@ -140,19 +213,20 @@ ReadSettings loadSettings(const std::filesystem::path& path) {
     constexpr std::size_t kMaxBytes = 4096;
     std::string bytes(kMaxBytes + 1, '\0');
     in.read(bytes.data(), std::streamsize(bytes.size()));
-    if (in.bad() || (!in && !in.eof())) return {{}, "the file cannot be read"};
+    if (in.bad() || (!in && !in.eof())) return unread("the file cannot be read");
     bytes.resize(std::size_t(in.gcount()));
-    if (bytes.size() > kMaxBytes) return {{}, "the file is too large"};
+    if (bytes.size() > kMaxBytes) return unread("the file is too large");
     return parseSettings(bytes);
 }
 
-std::string saveSettings(const std::filesystem::path& path, const Settings& settings) {
+std::string saveSettings(const std::filesystem::path& path, const Settings& settings,
+                         std::string_view previous) {
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
     if (error) return error.message();
     std::filesystem::path temporary = path;
     temporary += ".tmp" + std::to_string(long(getpid()));
-    const std::string text = formatSettings(settings);
+    const std::string text = keepOtherLines(formatSettings(settings), previous);
     std::FILE* file = createFile(temporary);
     if (!file) return "cannot create " + temporary.string();
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&

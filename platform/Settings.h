@@ -1,10 +1,18 @@
-// The player's remembered window: whether it was fullscreen and its size, kept between
-// runs in a small settings file. Nothing about the game itself is ever saved.
+// The player's remembered window (whether it was fullscreen and its size) and chosen keys,
+// kept between runs in a small settings file. Nothing about the game itself is ever saved.
 #pragma once
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// One "name = value" line of the [touches] section, as written (the name in lower case).
+struct SettingLine {
+    std::string name;
+    std::string value;
+    friend bool operator==(const SettingLine&, const SettingLine&) = default;
+};
 
 struct Settings {
     std::optional<bool> fullscreen;
@@ -17,10 +25,18 @@ struct Settings {
 struct ReadSettings {
     Settings settings;
     std::string problems;
+    // The file as it was read, whose lines a save keeps; unset when it could not be read
+    // whole, and then it is never written over.
+    std::optional<std::string> text = std::string();
+    // The player's keys, judged by the key bindings (KeyBindings.h); never written back.
+    std::vector<SettingLine> touches;
 };
 
 ReadSettings parseSettings(std::string_view text);
 std::string formatSettings(const Settings& settings);
+// The window's lines of `fresh` followed by every line of `previous` they do not replace:
+// comments, the keys and whatever else the player wrote are kept as they were.
+std::string keepOtherLines(const std::string& fresh, std::string_view previous);
 
 // $XDG_CONFIG_HOME/epee-legendaire/settings.ini, or under ~/.config; empty when the
 // system gives no place for it.
@@ -30,5 +46,7 @@ std::filesystem::path settingsPath();
 ReadSettings loadSettings(const std::filesystem::path& path);
 
 // Writes the file whole or not at all: a crash or a full disk leaves the previous file.
-// Returns what went wrong, or "" when it was written.
-std::string saveSettings(const std::filesystem::path& path, const Settings& settings);
+// The lines of `previous` the window's do not replace are kept. Returns what went wrong,
+// or "" when it was written.
+std::string saveSettings(const std::filesystem::path& path, const Settings& settings,
+                         std::string_view previous = {});

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The program as a Unix command: --help and --version answer and quit, a wrong option
+# The program as a Unix command: --help, --version and --keys answer and quit, a wrong option
 # or value is refused with the usage and status 2, and with no display the game says
 # so in one line and quits with status 1 rather than running unseen, while a display that
 # comes up only after the game started is waited for.
@@ -61,6 +61,17 @@ while read -r key; do
             fail "${lisezmoi#"$SOURCE"/}'s keys do not name $french ($key)"
     done
 done <<<"$keys"
+
+# --keys prints the keys in force in the settings file's own form: the player's, and for a
+# refused line its action's usual keys, with one warning line naming it.
+mkdir -p "$OUT/config/epee-legendaire"
+printf '[touches]\nhaut = Z\naction = Return\nbas = Flèche\n' >"$OUT/config/epee-legendaire/settings.ini"
+XDG_CONFIG_HOME=$OUT/config run --keys
+[ "$STATUS" = 0 ] && grep -qx '\[touches\]' "$OUT/out" && grep -qx 'haut = Z' "$OUT/out" &&
+    grep -qx 'bas = Down' "$OUT/out" && grep -qx 'action = Return' "$OUT/out" &&
+    [ "$(grep -c ' = ' "$OUT/out")" -ge 14 ] || fail "--keys: status $STATUS: $(cat "$OUT/out")"
+[ "$(wc -l <"$OUT/err")" = 1 ] && grep -q 'bas = Flèche.*bas keeps Down' "$OUT/err" ||
+    fail "--keys with a bad line warns: $(cat "$OUT/err")"
 
 run --version
 grep -qxE 'epee 1\.[0-9]+\.[0-9]+' "$OUT/out" && [ "$STATUS" = 0 ] || fail "--version: $(cat "$OUT/out")"

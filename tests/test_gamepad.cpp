@@ -1,9 +1,13 @@
-// Gamepads: the keys their buttons and left stick press, and the repeat of a held direction.
+// Gamepads: the keys their buttons and left stick press, the repeat of a held direction,
+// and buttons the player moved.
+#include "KeysAtHand.h"
+#include "game/CorePort.h"
 #include "game/FrmIntro.h"
 #include "platform/Gamepad.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -35,8 +39,9 @@ SDL_Event unplugged(SDL_JoystickID pad) {
 // A player holding a pad, on a virtual clock: sleeps as the game window does, until the
 // next repeat is due, and takes every key the pad hands over.
 struct PadPlayer {
+    explicit PadPlayer(const KeyBindings& bindings = {}) : pad(bindings) {}
     void send(const SDL_Event& event) {
-        if (auto key = pad.handle(event, now)) keys.push_back(*key);
+        if (auto key = pad.handle(event, now)) keys.push_back(key->code);
     }
     void tap(std::initializer_list<Uint8> buttons) {
         for (Uint8 b : buttons)
@@ -56,7 +61,6 @@ struct PadPlayer {
     Keys keys;
     Micros now = 0;
 };
-} // namespace
 
 TEST(Gamepad, ButtonsPressTheGameKeysAndAHeldDirectionRepeatsUntilLetGo) {
     PadPlayer p;
@@ -132,22 +136,41 @@ TEST(Gamepad, TheLeftStickLeansPastHalfwayToPressOneDirection) {
     EXPECT_EQ(lean({{x, -32768}}), Keys{Key::Left});
 }
 
+// SDL's virtual pad: plugged, pressed and unplugged as a real one, with no device.
+struct VirtualPad {
+    VirtualPad() {
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        EXPECT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
+        device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                                           SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+        EXPECT_GE(device, 0) << SDL_GetError();
+        id = SDL_JoystickGetDeviceInstanceID(device);
+    }
+    ~VirtualPad() {
+        SDL_JoystickDetachVirtual(device);
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+    }
+    void press(Uint8 button, bool down) {
+        SDL_JoystickSetVirtualButton(SDL_JoystickFromInstanceID(id), button, Uint8(down));
+    }
+    int device = -1;
+    SDL_JoystickID id = -1;
+};
+
+void pump(PadPlayer& p) {
+    SDL_GameControllerUpdate();
+    for (SDL_Event e; SDL_PollEvent(&e);)
+        p.send(e);
+}
+} // namespace
+
 TEST(Gamepad, APadPluggedInIsOpenedAndItsButtonsReachTheGameUntilItIsUnplugged) {
-    // SDL's virtual pad: plugged, pressed and unplugged as a real one, with no device.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
     {
         PadPlayer p;
-        auto pump = [&] {
-            SDL_GameControllerUpdate();
-            for (SDL_Event e; SDL_PollEvent(&e);)
-                p.send(e);
-        };
-        const int device =
-            SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
-                                      SDL_CONTROLLER_BUTTON_MAX, 0);
-        ASSERT_GE(device, 0) << SDL_GetError();
-        const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(device);
+        VirtualPad virtualPad;
+        const int device = virtualPad.device;
+        const SDL_JoystickID id = virtualPad.id;
+        auto pump = [&] { ::pump(p); };
         pump();
         // Only an opened pad sends its buttons: this press shows that the pad was opened.
         SDL_JoystickSetVirtualButton(SDL_JoystickFromInstanceID(id), SDL_CONTROLLER_BUTTON_A,
@@ -158,5 +181,45 @@ TEST(Gamepad, APadPluggedInIsOpenedAndItsButtonsReachTheGameUntilItIsUnplugged) 
         pump();
         EXPECT_EQ(SDL_GameControllerFromInstanceID(id), nullptr) << "the pad was not closed";
     }
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+// A player whose pad's buttons sit elsewhere moves them: the action on B, up on Y (and
+// the green colour on the d-pad's up in its place), left on the left shoulder. Played
+// with those buttons, the recorded quest reaches the island as it did with the keyboard.
+TEST(Gamepad, AVirtualPadWithMovedButtonsPlaysToTheIsland) {
+    constexpr std::int64_t kIslandMs = 7660; // the island shows, with its first message
+    const KeyBindings keys = boundBy("manette_action = b\nmanette_haut = y\n"
+                                     "manette_vert = dpup\nmanette_gauche = leftshoulder\n");
+    const std::pair<int16, Uint8> buttonOf[] = {
+        {Key::Space, SDL_CONTROLLER_BUTTON_B},
+        {Key::Up, SDL_CONTROLLER_BUTTON_Y},
+        {Key::Left, SDL_CONTROLLER_BUTTON_LEFTSHOULDER},
+        {Key::Right, SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
+        {Key::Down, SDL_CONTROLLER_BUTTON_DPAD_DOWN},
+    };
+    PadPlayer p(keys);
+    VirtualPad virtualPad;
+    pump(p);
+    ReplaySession byPad, byKeyboard;
+    for (const ReplayEvent& event : recordedQuest()) {
+        byKeyboard.play(event);
+        if (event.kind == ReplayEvent::Kind::Key) {
+            const auto* pair = std::find_if(std::begin(buttonOf), std::end(buttonOf),
+                                            [&](auto b) { return b.first == event.key; });
+            ASSERT_NE(pair, std::end(buttonOf)) << event.key;
+            for (bool down : {true, false}) {
+                virtualPad.press(pair->second, down);
+                pump(p);
+            }
+            const Keys pressed = p.taken();
+            ASSERT_EQ(pressed, Keys{event.key}) << formatEvent(event);
+            byPad.play({event.ms, ReplayEvent::Kind::Key, pressed.front()});
+        } else {
+            byPad.play(event);
+        }
+        if (event.ms == kIslandMs) break;
+    }
+    EXPECT_STREQ(shownScreen(byPad.game()), "message");
+    EXPECT_EQ(byPad.game().intLieu, 0) << "not on the island";
+    EXPECT_EQ(byPad.digest(), byKeyboard.digest());
 }

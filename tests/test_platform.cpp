@@ -2,7 +2,7 @@
 #include "Canvas.h"
 #include "frontend/NameEntry.h"
 #include "game/FrmIntro.h"
-#include "platform/KeyTranslation.h"
+#include "platform/KeyBindings.h"
 #include "platform/Renderer.h"
 #include "platform/TextLayout.h"
 
@@ -105,7 +105,7 @@ TEST(Input, KeysBecomeTheGameKeyCodesAndFullscreenStaysWithTheWindow) {
     auto translate = [](SDL_Keycode sym, Uint16 mod = 0, SDL_Scancode scan = SDL_SCANCODE_UNKNOWN) {
         SDL_Keysym k{};
         k.sym = sym, k.mod = mod, k.scancode = scan;
-        return translateKey(k);
+        return translateKey(k, KeyBindings());
     };
     const std::pair<SDL_Keycode, int> codes[] = {
         {SDLK_ESCAPE, 27}, {SDLK_SPACE, 32},     {SDLK_LEFT, 37},   {SDLK_UP, 38},

@@ -115,6 +115,30 @@ TEST_F(SettingsFile, IsWrittenWholeAndReadBack) {
     }
 }
 
+// Saving the window rewrites its own lines only: the player's keys, comments and whatever
+// else the file holds stay as written, and a player without a file gets no keys written.
+TEST_F(SettingsFile, SavingTheWindowKeepsWhatThePlayerWrote) {
+    ASSERT_EQ(saveSettings(file, {false, 1502, 1200}), "");
+    EXPECT_EQ(textOf(file).find("touches"), std::string::npos) << textOf(file);
+    const std::string keys = "[Touches]\n# my left hand\nhaut = Z\nbas = Flèche\n\n"
+                             "manette_action = b\n";
+    std::ofstream(file, std::ios::binary)
+        << "# mine\n[window]\nwidth=800\nheight=640\nparole = 1\nfullscreen=1\n" + keys;
+    ReadSettings read = loadSettings(file);
+    ASSERT_EQ(read.touches.size(), 3u);
+    EXPECT_EQ(read.touches[1], (SettingLine{"bas", "Flèche"}));
+    ASSERT_EQ(saveSettings(file, {false, 1127, 900}, *read.text), "");
+    const std::string saved = textOf(file);
+    EXPECT_NE(saved.find(keys), std::string::npos) << saved;
+    for (const char* line : {"# mine\n", "parole = 1\n", "fullscreen=0\n", "width=1127\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line << " in " << saved;
+    EXPECT_EQ(saved.find("800"), std::string::npos) << saved;
+    // Saved again, the file stays as it is.
+    ASSERT_EQ(saveSettings(file, {false, 1127, 900}, saved), "");
+    EXPECT_EQ(textOf(file), saved);
+    EXPECT_EQ(loadSettings(file).touches, read.touches);
+}
+
 #ifdef _WIN32
 TEST(Settings, LiveInTheUsersApplicationData) {
     _putenv_s("APPDATA", "C:\\Users\\Hélène\\AppData\\Roaming");

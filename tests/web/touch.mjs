@@ -8,6 +8,7 @@ import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { controls, layoutFaults, setInsets } from './layout.mjs';
 import { average, check, done, launch, messageShown, open, playQuest, questLines, serve, sleep, titleBlue,
          waitFor } from './page.mjs';
 
@@ -51,23 +52,8 @@ async function openTouch(browser, url, viewport) {
 // The key codes the game has taken, from its trace.
 const keys = (game) => game.trace.filter(([, kind]) => kind === 'key').map(([, , code]) => +code);
 
-// The play area as the game places it in its canvas, in CSS pixels of the page.
-const playArea = (page) => page.evaluate(() => {
-  const c = document.getElementById('canvas').getBoundingClientRect();
-  const scale = Math.min(c.width / 751, c.height / 600);
-  return { left: c.left + (c.width - 751 * scale) / 2, top: c.top + (c.height - 600 * scale) / 2,
-           width: 751 * scale, height: 600 * scale };
-});
-
 const shown = (page, selector) => page.$eval(selector, (e) => e.checkVisibility({ visibilityProperty: true }));
 
-// Every control the player may touch now, with its box in CSS pixels.
-const controls = (page) => page.evaluate(() =>
-  [...document.querySelectorAll('#touch [aria-label], #fullscreen')]
-    .filter((e) => e.checkVisibility({ visibilityProperty: true }))
-    .map((e) => { const r = e.getBoundingClientRect();
-                  return { name: e.getAttribute('aria-label') || e.id, left: r.left, top: r.top,
-                           width: r.width, height: r.height }; }));
 const centre = async (page, selector) => {
   const r = await page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
   return [r.left + r.width / 2, r.top + r.height / 2];
@@ -114,39 +100,6 @@ async function shoot(page, name) {
   await sleep(250);
 }
 
-// What breaks the layout rules at this size: a control over the play area, smaller than
-// 44 x 44, or outside the screen's safe area.
-async function layoutFaults(page, insets = { left: 0, right: 0, top: 0, bottom: 0 }) {
-  const area = await playArea(page);
-  const { w, h } = await page.evaluate(() => ({ w: innerWidth, h: innerHeight }));
-  const faults = [];
-  const overlaps = (a, b) => a.left < b.left + b.width - 0.5 && b.left < a.left + a.width - 0.5 &&
-                             a.top < b.top + b.height - 0.5 && b.top < a.top + a.height - 0.5;
-  const all = await controls(page);
-  for (const c of all) {
-    if (overlaps(c, area)) faults.push(`${c.name} covers the play area`);
-    if (c.width < 44 || c.height < 44) faults.push(`${c.name} is ${c.width}x${c.height}`);
-    if (c.left < insets.left || c.top < insets.top || c.left + c.width > w - insets.right ||
-        c.top + c.height > h - insets.bottom) faults.push(`${c.name} is outside the safe area`);
-    for (const d of all) if (c !== d && overlaps(c, d)) faults.push(`${c.name} covers ${d.name}`);
-  }
-  if (area.top < insets.top - 0.5 || area.left < insets.left - 0.5 || area.top + area.height > h - insets.bottom + 0.5)
-    faults.push('the play area is outside the safe area');
-  return { faults: [...new Set(faults)], count: all.length, area };
-}
-
-// Sets the screen's safe-area insets as a phone with a notch has them.
-async function setInsets(page, cdp, insets) {
-  const set = await cdp.send('Emulation.setSafeAreaInsetsOverride', { insets }).then(() => true, () => false);
-  // Without the protocol's override, the page's own names for the insets stand in for them.
-  if (!set) await page.evaluate((i) => {
-    for (const [side, name] of [['left', '--safe-left'], ['right', '--safe-right'],
-                                ['top', '--safe-top'], ['bottom', '--safe-bottom']])
-      document.documentElement.style.setProperty(name, `${i[side] || 0}px`);
-  }, insets);
-  await sleep(200);
-}
-
 const browser = await launch();
 const main = await serve(site);
 const parts = (process.env.EPEE_TOUCH_TESTS || 'quest,fingers,desktop,offline').split(',');
@@ -184,7 +137,7 @@ try {
         await page.setViewport(device({ width: h, height: w }, portrait));
         await sleep(200);
         const { faults, count, area } = await layoutFaults(page);
-        check(count === 11 && faults.length === 0,
+        check(count === 12 && faults.length === 0,
               `${portrait ? w : h}x${portrait ? h : w}: ${count} controls of 44x44 px or more, clear of ` +
               `the ${Math.round(area.width)}x${Math.round(area.height)} play area (${faults.join(', ')})`);
       }
@@ -326,7 +279,7 @@ try {
     await page.goto(main.url);
     await waitFor('title', 5, () => titleBlue(page));
     await page.mouse.click(500, 350);
-    check((await controls(page)).every((c) => c.name === 'fullscreen') && !(await shown(page, '#touch')),
+    check((await controls(page)).every((c) => ['fullscreen', 'keys-open'].includes(c.name)) && !(await shown(page, '#touch')),
           'on a desktop with a mouse, no touch control shows');
     await page.close();
   }
