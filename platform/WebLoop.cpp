@@ -65,9 +65,7 @@ EM_BOOL onFrame(double, void* data) {
     if (!gameEnded(*play.game)) play.window.present(*play.game);
     if (!play.drawn) {
         play.drawn = true;
-        EM_ASM({
-            if (Module.onFirstPicture) Module.onFirstPicture();
-        });
+        EM_ASM({ Module.emit('firstPicture'); });
     }
     return EM_FALSE;
 }
@@ -79,8 +77,8 @@ void gameOver(WebPlay& play) {
     EM_ASM({ Module.onGameEnd(function() { Module._epee_new_game($0); }); }, &play);
 }
 
-// The page learns which screen shows when it changes (Module.onPhase, if it listens yet;
-// Module.phase for a page that starts listening later).
+// The page learns which screen shows when it changes (its 'phase' listeners; Module.phase
+// for a script that starts listening later).
 void tellPhase(WebPlay& play) {
     const std::string_view phase = shownScreen(*play.game);
     if (phase == play.phase) return;
@@ -88,7 +86,7 @@ void tellPhase(WebPlay& play) {
     EM_ASM(
         {
             Module.phase = UTF8ToString($0);
-            if (Module.onPhase) Module.onPhase(Module.phase);
+            Module.emit('phase', Module.phase);
         },
         phase.data());
 }

@@ -20,15 +20,7 @@ if ('serviceWorker' in navigator) {
     });
     takeOver();
   }).catch(() => {});
-  const drawn = Module.onFirstPicture;
-  Module.onFirstPicture = () => {
-    if (drawn) drawn();
-    register();
-  };
+  Module.on('firstPicture', register);
   navigator.serviceWorker.addEventListener('controllerchange', () => { if (atTitle()) location.reload(); });
-  const told = Module.onPhase;
-  Module.onPhase = (phase) => {
-    if (told) told(phase);
-    takeOver();
-  };
+  Module.on('phase', takeOver);
 }

@@ -1,6 +1,6 @@
 // The game on a touch screen: a d-pad and buttons drawn over the page that hand the game the
 // same key events a keyboard would, so the game has one way in for its keys. The game says
-// which screen shows (Module.onPhase): the colour buttons are there only while its menu is.
+// which screen shows (the game's 'phase' event): the colour buttons are there only while its menu is.
 'use strict';
 (() => {
   // key, code and the legacy key code of each key a control stands for, as SDL reads them.
@@ -154,12 +154,13 @@
 
   // The colour buttons go with the menu, and a colour held as it closes is let go.
   const colours = new Set(['red', 'green', 'blue']);
-  Module.onPhase = (phase) => {
+  const showPhase = (phase) => {
     overlay.dataset.phase = phase;
     if (phase !== 'menu')
       for (const [pointer, h] of held) if (colours.has(h.name)) release(pointer);
     stayAwake();
   };
+  Module.on('phase', showPhase);
   // The game may have started before this script ran.
-  if (Module.phase) Module.onPhase(Module.phase);
+  if (Module.phase) showPhase(Module.phase);
 })();
