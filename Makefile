@@ -85,8 +85,8 @@ unit-tests: build
 
 asan-tests: deps
 	cmake -S . -B $(ASAN_BUILD) $(CCACHE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEPEE_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests epee_record epee
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -E '_check$$'
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target epee_tests epee_record epee epee_shell_alone
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -LE package
 
 # The game's fuzzer starts from the recorded games and keeps what it finds in
 # $(FUZZ_BUILD)/corpus; the settings reader's fuzzer runs beside it, on the other core.

@@ -1,6 +1,6 @@
 # The licences shipped beside a self-contained program: the game's, those of the libraries
 # tools/thirdparty.sh built into it, and the typeface's.
-# The licence of the typeface follows whichever font file platform/Typeface.h names.
+# The licence of the typeface follows whichever font file EPEE_FONT_FILE names.
 execute_process(COMMAND dpkg-query -S ${EPEE_FONT_FILE} OUTPUT_VARIABLE EPEE_FONT_PACKAGE
                 COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX REPLACE ":.*" "" EPEE_FONT_PACKAGE "${EPEE_FONT_PACKAGE}")

@@ -1,3 +1,3 @@
-# The portable Linux program for aarch64 (cmake/linux-portable.cmake).
+# The portable Linux program for aarch64 (cmake/linux-toolchain.cmake).
 set(EPEE_LINUX_ARCH aarch64)
-include(${CMAKE_CURRENT_LIST_DIR}/linux-portable.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/linux-toolchain.cmake)

@@ -93,11 +93,6 @@ Renderer::~Renderer() {
     SDL_RWclose(layoutFontData_);
 }
 
-void Renderer::draw(const std::vector<DrawItem>& items) {
-    forget();
-    update(items);
-}
-
 const std::vector<SDL_Rect>& Renderer::update(const std::vector<DrawItem>& items) {
     const SDL_Rect before = output_;
     const Viewport view = prepare();

@@ -41,8 +41,6 @@ class Renderer {
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
-    // Draws the whole output.
-    void draw(const std::vector<DrawItem>& items);
     // Brings the output from the list drawn last to `items`, drawing only the rectangles
     // that differ; everything after forget() or when the output's size has changed.
     // Returns the rectangles drawn, in output pixels: none when nothing changed.

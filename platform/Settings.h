@@ -11,7 +11,7 @@ struct Settings {
     std::optional<bool> fullscreen;
     std::optional<int> width;
     std::optional<int> height;
-    std::optional<bool> parole; // speech on
+    std::optional<bool> parole = std::nullopt; // speech on
 };
 
 // What a settings file says, value by value: a value that cannot be understood or makes

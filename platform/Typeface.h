@@ -8,7 +8,6 @@
 // between the menu's colour value rows), which is more than the face's own line skip.
 #pragma once
 
-inline constexpr const char* kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 inline constexpr int kFontPixels = 23;
 inline constexpr int kLinePixels = 32;
 

@@ -15,7 +15,11 @@ struct Canvas {
                   SDL_FreeSurface),
           sdl(SDL_CreateSoftwareRenderer(surface.get()), SDL_DestroyRenderer), renderer(sdl.get()) {
     }
-    void draw(const Controls& window) { renderer.draw(buildDrawList(window)); }
+    // The whole canvas drawn anew, as the window does once its surface is lost.
+    void draw(const Controls& window) {
+        renderer.forget();
+        renderer.update(buildDrawList(window));
+    }
     Color at(int x, int y) const {
         Color c;
         SDL_GetRGB(pixel(x, y), surface->format, &c.r, &c.g, &c.b);

@@ -136,11 +136,11 @@ TEST_F(TypefaceTest, EveryTextTheGameCanShowHasItsGlyphsAtOneAndTwoTimes) {
 }
 
 TEST_F(TypefaceTest, TheCutFaceDrawsEveryTextOnScreenAsTheFullFace) {
-    if (!fs::exists(kFontFile)) GTEST_SKIP() << kFontFile << " is not installed";
+    if (!fs::exists(EPEE_FONT_FILE)) GTEST_SKIP() << EPEE_FONT_FILE << " is not installed";
     const std::set<std::string> texts = textsOnScreen();
     ASSERT_GT(texts.size(), 20u);
     for (double scale : {1.0, 2.0}) {
-        Font cut = builtInFace(scale), full = openFace(SDL_RWFromFile(kFontFile, "rb"), scale);
+        Font cut = builtInFace(scale), full = openFace(SDL_RWFromFile(EPEE_FONT_FILE, "rb"), scale);
         ASSERT_TRUE(cut && full) << TTF_GetError();
         EXPECT_EQ(TTF_FontHeight(cut.get()), TTF_FontHeight(full.get()));
         EXPECT_EQ(TTF_FontAscent(cut.get()), TTF_FontAscent(full.get()));

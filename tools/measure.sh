@@ -126,7 +126,7 @@ into_the_game
 walk_start=$(now_us)
 walk_cpu=$(for _ in 1 2 3; do walk_cpu; done | median)
 walk_end=$(now_us)
-read -r cursor_ticks cursor_ms < <(ticks_of tmrCurseur "$walk_start" "$walk_end")
+read -r _ cursor_ms < <(ticks_of tmrCurseur "$walk_start" "$walk_end")
 cursor_rate=$(awk -v ms="$cursor_ms" 'BEGIN { print (ms > 0 ? 1000 / ms : 0) }')
 # Each step: from its arrow key to the fifth tick of tmrI that follows it.
 step_ms=$(awk -v from="$walk_start" '

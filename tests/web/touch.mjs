@@ -139,7 +139,8 @@ async function setInsets(page, cdp, insets) {
   const set = await cdp.send('Emulation.setSafeAreaInsetsOverride', { insets }).then(() => true, () => false);
   // Without the protocol's override, the page's own names for the insets stand in for them.
   if (!set) await page.evaluate((i) => {
-    for (const [side, name] of [['left', '--sl'], ['right', '--sr'], ['top', '--st'], ['bottom', '--sb']])
+    for (const [side, name] of [['left', '--safe-left'], ['right', '--safe-right'],
+                                ['top', '--safe-top'], ['bottom', '--safe-bottom']])
       document.documentElement.style.setProperty(name, `${i[side] || 0}px`);
   }, insets);
   await sleep(200);

@@ -1,6 +1,7 @@
-# The portable Linux program (cmake/linux-portable.cmake) and the archive players download:
-# one folder with the program, its desktop entry, icons, AppStream metadata, manual page,
-# a French read-me, the licences and an installer for the desktop entry.
+# The archive players download, around the portable Linux program that the toolchain file
+# cmake/linux-toolchain.cmake builds: one folder with the program, its desktop entry, icons,
+# AppStream metadata, manual page, a French read-me, the licences and an installer for the
+# desktop entry.
 set(BUILD_GMOCK OFF CACHE BOOL "")
 set(INSTALL_GTEST OFF CACHE BOOL "")
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
