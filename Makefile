@@ -22,6 +22,10 @@ CTEST = ctest --output-on-failure --timeout 120
 PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
            libgtest-dev libbenchmark-dev libgif-dev fonts-dejavu-core python3-fonttools \
            clang-14 libclang-rt-14-dev libx11-dev xvfb xdotool imagemagick valgrind ccache
+# Speech: the client library's header (the library itself is opened only when speech is on),
+# and for its test the service with its espeak-ng voice and audio plugins.
+PACKAGES += libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng \
+            speech-dispatcher-audio-plugins espeak-ng
 # Packaging and its checks.
 PACKAGES += dpkg-dev file desktop-file-utils appstream lintian
 # The browser build and its tests. Debian's emcc needs Debian's node modules even when
@@ -43,7 +47,7 @@ LINUX_PACKAGES = cmake make clang-14 lld binutils-aarch64-linux-gnu debootstrap 
                  qemu-user qemu-user-static googletest dpkg-dev libsdl2-dev libsdl2-ttf-dev \
                  libsdl2-image-dev libfreetype-dev fonts-dejavu-core python3-fonttools \
                  xvfb xdotool imagemagick \
-                 desktop-file-utils binutils util-linux
+                 desktop-file-utils binutils util-linux libspeechd-dev
 PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -131,6 +135,7 @@ fuzz: deps
 e2e: $(BUILT)
 	tests/e2e.sh $(BUILD)
 	tests/e2e_keys.sh $(BUILD)
+	tests/speech.sh $(BUILD)
 
 valgrind: $(BUILT)
 	tests/valgrind.sh $(BUILD)

@@ -32,7 +32,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         if (argument == "--help" || argument == "-h") return only(CommandLine::Action::Help);
         if (argument == "--version") return only(CommandLine::Action::Version);
         if (argument == "--keys") return only(CommandLine::Action::Keys);
-        if (argument == "--fullscreen" || argument == "--window") {
+        if (argument == "--parole") {
+            line.speech = true;
+        } else if (argument == "--fullscreen" || argument == "--window") {
             line.fullscreen = argument == "--fullscreen";
         } else if (argument == "--scale" || argument.starts_with("--scale=")) {
             std::string value;
@@ -58,13 +60,14 @@ std::string usage() {
            "  --fullscreen   start fullscreen\n"
            "  --window       start in a window\n"
            "  --scale S      start with a window S times the play area: 1, 1.5, 2 or 3\n"
+           "  --parole       read every text aloud and describe the hero's surroundings\n"
            "  --keys         show the keys and gamepad buttons in force and quit\n"
            "  --help         show this help and quit\n"
            "  --version      show the version and quit\n"
            "\n"
            "Without options the game opens as it was last left: fullscreen or in a\n"
-           "window of the same size. The keys are chosen in the [touches] section of\n"
-           "the settings file (see --keys and man 6 epee).\n";
+           "window of the same size, speaking if it spoke. The keys are chosen in the\n"
+           "[touches] section of the settings file (see --keys and man 6 epee).\n";
 }
 
 std::string versionLine() {

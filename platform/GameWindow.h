@@ -5,10 +5,12 @@
 #pragma once
 #include "Gamepad.h"
 #include "KeyBindings.h"
+#include "KeyTranslation.h"
 #include "Screen.h"
 #include "Settings.h"
 #include "TimerResolution.h"
 #include "Trace.h"
+#include "Voice.h"
 #include "game/CorePort.h"
 
 #include <SDL.h>
@@ -21,6 +23,9 @@ struct WindowChoice {
     std::optional<bool> fullscreen;
     Settings remembered;
     KeyBindings keys;
+    // Speech on from the start: asked for, else as remembered, else whether a screen reader
+    // runs.
+    bool speech = false;
 };
 
 class GameWindow {
@@ -49,11 +54,14 @@ class GameWindow {
     std::optional<int> msUntilDue(const FrmIntro& game) const;
     Micros now() const;
     SDL_Window* sdlWindow() const { return window_; }
+    Voice& voice() { return voice_; }
 
   private:
     // Does what a key, a button or a chord is bound to; a held key's repeats do not toggle.
     void act(const TranslatedKey& key, bool repeat, FrmIntro& game);
     void press(int16 keyCode, FrmIntro& game);
+    void tick(FrmIntro& game);
+    void windowKey(KeyAction action, const FrmIntro& game);
     void toggleFullscreen();
     bool fullscreen() const;
 
@@ -65,6 +73,7 @@ class GameWindow {
     std::unique_ptr<Trace> trace_ = Trace::fromEnvironment();
     std::unique_ptr<Gamepad> gamepad_;
     Uint64 start_ = 0;
+    Voice voice_;
     // The size of the window when not fullscreen, as the player last made it.
     int windowedWidth_ = 0;
     int windowedHeight_ = 0;

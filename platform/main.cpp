@@ -4,6 +4,7 @@
 #include "DesktopLoop.h"
 #include "FailureMessage.h"
 #include "KeyBindings.h"
+#include "ScreenReader.h"
 #include "Settings.h"
 
 #include <exception>
@@ -31,7 +32,9 @@ int play(const CommandLine& line) {
     const std::filesystem::path path = settingsPath();
     const Remembered before = remembered(path);
     Game game = newGame(0);
-    GameWindow window({line.scale, line.fullscreen, before.read.settings, before.keys});
+    const Settings& kept = before.read.settings;
+    const bool speech = line.speech || kept.parole.value_or(screenReaderRuns());
+    GameWindow window({line.scale, line.fullscreen, kept, before.keys, speech});
     const int status = playOnDesktop(window, *game);
     // A file that could not be read whole is left as it is rather than written over.
     if (!path.empty() && before.read.text) {

@@ -4,9 +4,10 @@
 # own files, none of glibc newer than 2.31, and carries SDL's X11, Wayland and KMSDRM
 # drivers; the recorded games give the digests recorded on Linux on x86-64 and on arm64
 # (qemu-aarch64) in the Debian 11 trees; in Debian 11, 12 and 13 trees holding no SDL the
-# program answers --version and plays in Xvfb (title blue, the name grid, then in Debian 11
-# island green, a door and Esc with status 0; the window closed with status 0: the
-# quest's logic is the recorded games' there); the arm64 program opens its
+# program answers --version and plays in Xvfb with speech asked for and none to be had
+# (one line says so; title blue, the name grid, then in Debian 11 island green, a door and
+# Esc with status 0; the window closed with status 0: the quest's logic is the recorded
+# games' there); the arm64 program opens its
 # window in the Debian 11 arm64 tree; a display that comes up only after the game started
 # is waited for; installer.sh installs for the player, and for every player, and takes
 # everything away again.
@@ -89,7 +90,13 @@ title_blue() {
 }
 
 # The quest's first steps in a tree holding no SDL, the program seeing only that tree, up
-# to the name grid or on to the first door.
+# to the name grid or on to the first door; with speech asked for, which no
+# speech-dispatcher there can give: one line says so.
+one_line_without_speech() {
+    [ "$(grep -c 'speech is unavailable' "$E2E_WORK/game.err")" = 1 ] ||
+        fail "$1: not one line about the missing speech: $(cat "$E2E_WORK/game.err")"
+}
+
 play_in_tree() {
     local suite=$1 last=$2
     GAME_RUNNER="tests/linux/in-tree.sh $(tree "$suite" amd64 run)"
@@ -97,7 +104,7 @@ play_in_tree() {
     [ -z "$(find "${GAME_RUNNER#* }" -name 'libSDL2*' -print -quit)" ] || fail "the $suite tree holds SDL"
     # shellcheck disable=SC2086 # the runner is a command with its arguments
     [ "$($GAME_RUNNER "$GAME" --version)" = "epee $VERSION" ] || fail "--version in Debian $suite"
-    start_game
+    GAME_ARGS=--parole start_game
     play_replay "$QUEST" "" title
     title_blue "$suite-title" || fail "$suite: the title is not blue"
     play_replay "$QUEST" title name-entry
@@ -110,7 +117,8 @@ play_in_tree() {
     if [ "$last" = name-entry ]; then
         close_window
         expect_exit_0 2 "$suite: closing the window"
-        echo "Debian $suite: --version, title blue, name grid, closing: status 0"
+        one_line_without_speech "$suite"
+        echo "Debian $suite: --version, --parole unheard, title blue, name grid, closing: status 0"
         return
     fi
     play_replay "$QUEST" name-entry island
@@ -123,10 +131,11 @@ play_in_tree() {
     [ "$g2" -lt "$g" ] || fail "$suite: the door led nowhere: the view stays $r2 $g2 $b2"
     key Escape
     expect_exit_0 3 "$suite: Esc in the game"
+    one_line_without_speech "$suite"
     start_game
     close_window
     expect_exit_0 2 "$suite: closing the window"
-    echo "Debian $suite: --version, title blue, name grid, island green, a door, Esc and closing: status 0"
+    echo "Debian $suite: --version, --parole unheard, title blue, name grid, island green, a door, Esc and closing: status 0"
 }
 play_in_tree bullseye door
 play_in_tree bookworm name-entry
@@ -170,7 +179,8 @@ dir=$E2E_WORK/x86_64/epee-legendaire-$VERSION-linux-x86_64
 HOME=$home env -u XDG_DATA_HOME "$dir/installer.sh" >/dev/null
 entry=$home/.local/share/applications/$APP.desktop
 desktop-file-validate "$entry" || fail "the installed desktop entry"
-grep -qx "Exec=$home/.local/bin/epee" "$entry" || fail "the desktop entry starts $(grep ^Exec= "$entry")"
+grep -qx "Exec=$home/.local/bin/epee" "$entry" && grep -qx "Exec=$home/.local/bin/epee --parole" "$entry" ||
+    fail "the desktop entry starts $(grep ^Exec= "$entry")"
 [ "$("$home/.local/bin/epee" --version)" = "epee $VERSION" ] || fail "the installed program"
 for file in share/metainfo/$APP.metainfo.xml share/man/man6/epee.6 \
     share/icons/hicolor/{48x48,128x128,256x256}/apps/$APP.png; do
