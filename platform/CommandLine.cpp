@@ -31,7 +31,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h") return only(CommandLine::Action::Help);
         if (argument == "--version") return only(CommandLine::Action::Version);
-        if (argument == "--fullscreen" || argument == "--window") {
+        if (argument == "--parole") {
+            line.speech = true;
+        } else if (argument == "--fullscreen" || argument == "--window") {
             line.fullscreen = argument == "--fullscreen";
         } else if (argument == "--scale" || argument.starts_with("--scale=")) {
             std::string value;
@@ -57,11 +59,12 @@ std::string usage() {
            "  --fullscreen   start fullscreen\n"
            "  --window       start in a window\n"
            "  --scale S      start with a window S times the play area: 1, 1.5, 2 or 3\n"
+           "  --parole       read every text aloud and describe the hero's surroundings\n"
            "  --help         show this help and quit\n"
            "  --version      show the version and quit\n"
            "\n"
            "Without options the game opens as it was last left: fullscreen or in a\n"
-           "window of the same size.\n";
+           "window of the same size, speaking if it spoke.\n";
 }
 
 std::string versionLine() {

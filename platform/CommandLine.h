@@ -9,6 +9,7 @@ struct CommandLine {
     Action action = Action::Play;
     std::optional<bool> fullscreen;
     std::optional<double> scale;
+    bool speech = false;
     std::string problem; // with Misuse: what was wrong
 };
 

@@ -41,7 +41,8 @@ void fail(const char* what) {
 }
 } // namespace
 
-GameWindow::GameWindow(const WindowChoice& choice) {
+GameWindow::GameWindow(const WindowChoice& choice)
+    : voice_(choice.speech, speechLogFromEnvironment([this] { return now(); })) {
     chooseRenderer();
     // The game reads keys, never typed text, so the X input method's compose table is of
     // no use to it, and reading it takes 12 to 20 ms of the start-up. A player's own
@@ -87,6 +88,7 @@ void GameWindow::begin(FrmIntro& game) {
     if (trace_) trace_->watchTimers(game);
     screen_->redrawAll();
     present(game);
+    voice_.begin(game);
     // Pads are looked for once the window shows: the search takes time the player would
     // otherwise spend before a blank window. Pads already plugged in are announced then,
     // and without any the keyboard still plays, so a failure is no reason to stop.
@@ -102,7 +104,7 @@ void GameWindow::update(FrmIntro& game) {
 
 void GameWindow::fireDue(FrmIntro& game) {
     if (gameEnded(game)) return;
-    fireDueTimers(game, now());
+    tick(game);
     if (auto key = gamepad_->repeatDue(now())) press(*key, game);
 }
 
@@ -131,8 +133,8 @@ void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
         break;
     case SDL_KEYDOWN: {
         TranslatedKey key = translateKey(event.key.keysym);
-        if (key.action == KeyAction::ToggleFullscreen) {
-            if (!event.key.repeat) toggleFullscreen();
+        if (key.action != KeyAction::GameKey) {
+            if (!event.key.repeat) windowKey(key.action, game);
             break;
         }
         press(key.code, game);
@@ -146,9 +148,35 @@ void GameWindow::handle(const SDL_Event& event, FrmIntro& game) {
 
 void GameWindow::press(int16 keyCode, FrmIntro& game) {
     // Timers due before the key are taken first, so events keep their order.
-    fireDueTimers(game, now());
+    tick(game);
     if (trace_) trace_->key(keyCode);
-    if (!gameEnded(game)) pressKey(game, keyCode);
+    if (gameEnded(game)) return;
+    pressKey(game, keyCode);
+    voice_.look(game);
+}
+
+void GameWindow::tick(FrmIntro& game) {
+    fireDueTimers(game, now());
+    voice_.look(game);
+}
+
+void GameWindow::windowKey(KeyAction action, const FrmIntro& game) {
+    switch (action) {
+    case KeyAction::ToggleFullscreen:
+        toggleFullscreen();
+        break;
+    case KeyAction::DescribeSurroundings:
+        voice_.describeSurroundings(game);
+        break;
+    case KeyAction::RepeatSpeech:
+        voice_.repeatLast();
+        break;
+    case KeyAction::ToggleSpeech:
+        voice_.toggle(game);
+        break;
+    case KeyAction::GameKey:
+        break;
+    }
 }
 
 void GameWindow::present(FrmIntro& game) {
@@ -167,5 +195,5 @@ void GameWindow::toggleFullscreen() {
 }
 
 Settings GameWindow::settings() const {
-    return {fullscreen(), windowedWidth_, windowedHeight_};
+    return {fullscreen(), windowedWidth_, windowedHeight_, voice_.on()};
 }

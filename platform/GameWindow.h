@@ -4,10 +4,12 @@
 // comes or the next timer or gamepad repeat is due (DesktopLoop.cpp, WebLoop.cpp).
 #pragma once
 #include "Gamepad.h"
+#include "KeyTranslation.h"
 #include "Screen.h"
 #include "Settings.h"
 #include "TimerResolution.h"
 #include "Trace.h"
+#include "Voice.h"
 #include "shell/CorePort.h"
 
 #include <SDL.h>
@@ -19,6 +21,9 @@ struct WindowChoice {
     std::optional<double> scale;
     std::optional<bool> fullscreen;
     Settings remembered;
+    // Speech on from the start: asked for, else as remembered, else whether a screen reader
+    // runs.
+    bool speech = false;
 };
 
 class GameWindow {
@@ -47,9 +52,12 @@ class GameWindow {
     std::optional<int> msUntilDue(const FrmIntro& game) const;
     Micros now() const;
     SDL_Window* sdlWindow() const { return window_; }
+    Voice& voice() { return voice_; }
 
   private:
     void press(int16 keyCode, FrmIntro& game);
+    void tick(FrmIntro& game);
+    void windowKey(KeyAction action, const FrmIntro& game);
     void toggleFullscreen();
     bool fullscreen() const;
 
@@ -60,6 +68,7 @@ class GameWindow {
     std::unique_ptr<Trace> trace_ = Trace::fromEnvironment();
     std::unique_ptr<Gamepad> gamepad_;
     Uint64 start_ = 0;
+    Voice voice_;
     // The size of the window when not fullscreen, as the player last made it.
     int windowedWidth_ = 0;
     int windowedHeight_ = 0;

@@ -6,6 +6,12 @@ TranslatedKey translateKey(const SDL_Keysym& key) {
     if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER)))
         return {KeyAction::ToggleFullscreen, 0};
     switch (sym) {
+    case SDLK_F1:
+        return {KeyAction::DescribeSurroundings, 0};
+    case SDLK_F2:
+        return {KeyAction::RepeatSpeech, 0};
+    case SDLK_F3:
+        return {KeyAction::ToggleSpeech, 0};
     case SDLK_ESCAPE:
         return {KeyAction::GameKey, Key::Esc};
     case SDLK_SPACE:

@@ -4,7 +4,15 @@
 
 #include <SDL.h>
 
-enum class KeyAction : std::uint8_t { GameKey, ToggleFullscreen };
+// The window's own keys never reach the game: fullscreen, and speech (F1 describes where
+// the hero stands, F2 repeats the last text, F3 turns speech on or off).
+enum class KeyAction : std::uint8_t {
+    GameKey,
+    ToggleFullscreen,
+    DescribeSurroundings,
+    RepeatSpeech,
+    ToggleSpeech
+};
 
 struct TranslatedKey {
     KeyAction action;

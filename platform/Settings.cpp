@@ -74,6 +74,9 @@ void take(std::string_view line, ReadSettings& read) {
     if (key == "fullscreen") {
         s.fullscreen = parseBool(value);
         if (!s.fullscreen) note(read.problems, "fullscreen");
+    } else if (key == "parole") {
+        s.parole = parseBool(value);
+        if (!s.parole) note(read.problems, "parole");
     } else if (key == "width") {
         s.width = parseInt(value, kMinWidth, kMaxSide);
         if (!s.width) note(read.problems, "width");
@@ -110,6 +113,7 @@ std::string formatSettings(const Settings& settings) {
     if (settings.fullscreen) out << "fullscreen=" << (*settings.fullscreen ? 1 : 0) << '\n';
     if (settings.width && settings.height)
         out << "width=" << *settings.width << "\nheight=" << *settings.height << '\n';
+    if (settings.parole) out << "parole=" << (*settings.parole ? 1 : 0) << '\n';
     return out.str();
 }
 

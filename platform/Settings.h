@@ -1,5 +1,6 @@
-// The player's remembered window: whether it was fullscreen and its size, kept between
-// runs in a small settings file. Nothing about the game itself is ever saved.
+// The player's remembered window: whether it was fullscreen, its size and whether the game
+// spoke, kept between runs in a small settings file. Nothing about the game itself is ever
+// saved.
 #pragma once
 #include <filesystem>
 #include <optional>
@@ -10,6 +11,7 @@ struct Settings {
     std::optional<bool> fullscreen;
     std::optional<int> width;
     std::optional<int> height;
+    std::optional<bool> parole; // speech on
 };
 
 // What a settings file says, value by value: a value that cannot be understood or makes

@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "DesktopLoop.h"
 #include "FailureMessage.h"
+#include "ScreenReader.h"
 #include "Settings.h"
 
 #include <exception>
@@ -20,7 +21,9 @@ Settings rememberedWindow(const std::filesystem::path& path) {
 int play(const CommandLine& line) {
     const std::filesystem::path path = settingsPath();
     Game game = newGame(0);
-    GameWindow window({line.scale, line.fullscreen, rememberedWindow(path)});
+    const Settings remembered = rememberedWindow(path);
+    const bool speech = line.speech || remembered.parole.value_or(screenReaderRuns());
+    GameWindow window({line.scale, line.fullscreen, remembered, speech});
     const int status = playOnDesktop(window, *game);
     if (!path.empty()) {
         const std::string problem = saveSettings(path, window.settings());
