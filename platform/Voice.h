@@ -14,6 +14,10 @@ class Voice {
     // Where the words go while on; by default the system's voice, opened when first needed.
     void useOutput(std::unique_ptr<SpeechOutput> output);
 
+    // On for good from the start, unannounced: for a web page, whose screen reader hears
+    // every word and whose own button turns the browser's voice on and off.
+    void stayOn() { on_ = true; }
+
     bool on() const { return on_; }
     // The window shows the game's first picture.
     void begin(const FrmIntro& game);

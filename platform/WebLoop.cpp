@@ -1,8 +1,9 @@
 // The game in a web page. A page must never be blocked, so the browser drives the window
 // from its own event loop: a step when SDL queues an event and when the next timer or
 // gamepad repeat is due, and drawing on the display's next frame. The page (web/) shows
-// its loading screen until the first picture and what comes after the end of a game; a
-// failure aborts the module, which the page reports.
+// its loading screen until the first picture and what comes after the end of a game, and
+// reads the game's words (PageSpeech.cpp); a failure aborts the module, which the page
+// reports.
 #include "GameWindow.h"
 
 #include <emscripten.h>
@@ -119,6 +120,7 @@ int main() {
     // The window's size is set in device pixels (fitCanvas), as SDL's software drawing needs.
     SDL_SetHint(SDL_HINT_VIDEO_HIGHDPI_DISABLED, "1");
     auto* play = new WebPlay; // for the page's whole life
+    play->window.voice().stayOn();
     SDL_AddEventWatch(onEvent, play);
     startNewGame(*play);
     return 0;
