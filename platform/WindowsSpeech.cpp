@@ -191,11 +191,11 @@ class SapiVoice {
     bool usable() const { return voice_ != nullptr; }
 
     // Returns at once: the voice speaks on its own thread.
-    bool say(const Utterance& utterance) {
+    HRESULT say(const Utterance& utterance) {
         const std::wstring text = wide(utterance.text);
         DWORD flags = SPF_ASYNC | SPF_IS_NOT_XML;
         if (utterance.interrupt) flags |= SPF_PURGEBEFORESPEAK;
-        return SUCCEEDED(voice_->Speak(text.c_str(), flags, nullptr));
+        return voice_->Speak(text.c_str(), flags, nullptr);
     }
 
   private:
@@ -242,10 +242,15 @@ class WindowsSpeech : public SpeechOutput {
     void say(const Utterance& utterance) override {
         if (screenReaderRuns() && sayToScreenReader(utterance)) return;
         if (silent_) return;
-        if (voice_.usable() && voice_.say(utterance)) return;
+        const HRESULT spoken = voice_.usable() ? voice_.say(utterance) : E_FAIL;
+        if (SUCCEEDED(spoken)) return;
         // One line, once: the game plays on without its voice.
-        std::cerr << "epee: speech is unavailable: SAPI's voice "
-                  << (voice_.usable() ? "does not speak" : "is missing") << '\n';
+        std::cerr << "epee: speech is unavailable: SAPI's voice ";
+        if (voice_.usable())
+            std::cerr << "does not speak (error 0x" << std::hex << unsigned(spoken) << std::dec
+                      << ")\n";
+        else
+            std::cerr << "is missing\n";
         silent_ = true;
     }
 
