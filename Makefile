@@ -16,6 +16,10 @@ JOBS ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev \
            libgtest-dev libbenchmark-dev libgif-dev fonts-dejavu-core python3-fonttools \
            clang-14 libclang-rt-14-dev libx11-dev xvfb xdotool imagemagick valgrind
+# Speech: the client library's header (the library itself is opened only when speech is on),
+# and for its test the service with its espeak-ng voice and audio plugins.
+PACKAGES += libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng \
+            speech-dispatcher-audio-plugins espeak-ng
 # Packaging and its checks.
 PACKAGES += dpkg-dev file desktop-file-utils appstream lintian
 # The browser build and its tests. Debian's emcc needs Debian's node modules even when
@@ -102,6 +106,7 @@ fuzz: deps
 
 e2e: build
 	tests/e2e.sh $(BUILD)
+	tests/speech.sh $(BUILD)
 
 valgrind: build
 	tests/valgrind.sh $(BUILD)

@@ -59,6 +59,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The dependencies are the libraries the program links; the typeface is built in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The voice (--parole) speaks through speech-dispatcher, opened only when speech is on.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS speech-dispatcher)
 include(CPack)
 
 foreach(check install package)

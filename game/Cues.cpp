@@ -91,8 +91,8 @@ std::string_view tileName(char tile) {
     }
 }
 
-std::string inFront(char tile) {
-    return "Devant : " + std::string(tileName(tile));
+std::string inFront(char tile, bool bumped) {
+    return (bumped ? "Bloqué. Devant : " : "Devant : ") + std::string(tileName(tile));
 }
 
 std::string letter(const std::string& shown) {

@@ -7,8 +7,9 @@
 #include <string_view>
 
 namespace Cue {
-// "Devant : " and what stands there.
-std::string inFront(char tile);
+// "Devant : " and what stands there; after a step that did not go, the bump said first, as
+// the eyes see the hero stay put.
+std::string inFront(char tile, bool bumped);
 // The area's name, said on entering it.
 std::string_view areaName(Area area);
 // What a tile looks like, with its article: "un arbre", "de l'eau".

@@ -82,7 +82,8 @@ void Narrator::sayCues(const FrmIntro& game, std::vector<Utterance>& out) {
         const bool blocked =
             rest_ && hero->position == rest_->position && hero->area == rest_->area;
         if (stepEnded && (turned || blocked))
-            out.push_back({Cue::inFront(tileNearHero(game, hero->dirY, hero->dirX)), false});
+            out.push_back(
+                {Cue::inFront(tileNearHero(game, hero->dirY, hero->dirX), blocked), false});
         rest_ = hero;
     }
     hero_ = hero;

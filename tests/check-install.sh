@@ -56,6 +56,8 @@ check_tree() {
     desktop-file-validate "$desktop" || fail "desktop entry"
     grep -qx "Name=L'Épée légendaire" "$desktop" || fail "desktop entry name"
     grep -qx "Exec=epee" "$desktop" || fail "desktop entry command"
+    grep -qx "Name\[fr\]=Jouer avec la voix" "$desktop" && grep -qx "Exec=epee --parole" "$desktop" ||
+        fail "no action to play with the voice"
     grep -qx "Icon=$app" "$desktop" || fail "desktop entry icon"
     grep -q "^Comment\[fr\]=" "$desktop" || fail "no French comment"
     grep -qx "Categories=Game;AdventureGame;" "$desktop" || fail "desktop entry categories"

@@ -163,7 +163,8 @@ dir=$E2E_WORK/x86_64/epee-legendaire-$VERSION-linux-x86_64
 HOME=$home env -u XDG_DATA_HOME "$dir/installer.sh" >/dev/null
 entry=$home/.local/share/applications/$APP.desktop
 desktop-file-validate "$entry" || fail "the installed desktop entry"
-grep -qx "Exec=$home/.local/bin/epee" "$entry" || fail "the desktop entry starts $(grep ^Exec= "$entry")"
+grep -qx "Exec=$home/.local/bin/epee" "$entry" && grep -qx "Exec=$home/.local/bin/epee --parole" "$entry" ||
+    fail "the desktop entry starts $(grep ^Exec= "$entry")"
 [ "$("$home/.local/bin/epee" --version)" = "epee $VERSION" ] || fail "the installed program"
 for file in share/metainfo/$APP.metainfo.xml share/man/man6/epee.6 \
     share/icons/hicolor/{48x48,128x128,256x256}/apps/$APP.png; do

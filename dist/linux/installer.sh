@@ -76,7 +76,7 @@ put "$HERE/epee" "$PROGRAM" 755
 # The menu starts the installed program by its full path: ~/.local/bin is not on every
 # desktop's path.
 mkdir -p "$(dirname "$ENTRY")"
-sed "s|^Exec=.*|Exec=$PROGRAM|" "$HERE/$APP.desktop" >"$ENTRY"
+sed "s|^Exec=epee|Exec=$PROGRAM|" "$HERE/$APP.desktop" >"$ENTRY"
 chmod 644 "$ENTRY"
 put "$HERE/$APP.metainfo.xml" "$METAINFO" 644
 put "$HERE/epee.6" "$MANUAL" 644

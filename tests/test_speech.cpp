@@ -1,0 +1,198 @@
+// Speech: what a player who cannot see hears, over the recorded games and at the keys,
+// checked against what the window shows and what the maps hold.
+#include "Listener.h"
+#include "world/Legend.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+namespace fs = std::filesystem;
+
+namespace {
+std::vector<ReplayEvent> recorded(const std::string& name) {
+    std::ifstream in(fs::path(EPEE_SOURCE_DIR) / "tests/replays" / (name + ".replay"));
+    return parseReplay(in);
+}
+
+// A text as a reader says it: its words, one blank apart.
+std::string words(const std::string& text) {
+    std::istringstream in(text);
+    std::string word, out;
+    while (in >> word)
+        out += (out.empty() ? "" : " ") + word;
+    return out;
+}
+
+struct Expected {
+    Micros at;
+    std::string text;
+};
+
+// What the window shows as the quest goes, and when: what the log must hold.
+struct QuestWatcher {
+    std::vector<Expected> messages, letters, colours;
+    int cuesAfterSteps = 0;
+    struct Faced {
+        Micros at;
+        char tile;
+        Art drawnAs;
+    };
+    std::vector<Faced> tilesInFront; // after a turn or a bump
+    std::vector<Micros> bumps;
+
+    void operator()(const FrmIntro& g) {
+        const Micros now = g.timers.now();
+        watchMessage(g, now);
+        watchGrid(g, now);
+        watchColours(g, now);
+        watchSteps(g, now);
+    }
+
+    void watchMessage(const FrmIntro& g, Micros now) {
+        const std::string caption = g.lblMessage.visible ? words(g.lblMessage.caption) : "";
+        if (!caption.empty() && caption != message) messages.push_back({now, caption});
+        message = caption;
+    }
+    void watchGrid(const FrmIntro& g, Micros now) {
+        const std::pair<int, int> cell{g.intGrilleLigne, g.intGrilleColonne};
+        if (g.lblNom(7).visible && !g.lblNom(7).cells.empty() && cell != gridCell)
+            letters.push_back(
+                {now,
+                 g.lblNom(7).cells.at(std::size_t((cell.first - 1) * 11 + cell.second - 1)).text});
+        gridCell = cell;
+    }
+    void watchColours(const FrmIntro& g, Micros now) {
+        const std::string shown[] = {g.lblAide(6).caption, g.lblAide(7).caption,
+                                     g.lblAide(8).caption};
+        const char* signs[] = {"R= ", "V= ", "B= "};
+        for (int i = 0; i < 3; ++i) {
+            if (g.fraAide.visible && menuOpen && shown[i] != colour[i])
+                colours.push_back({now, signs[i] + shown[i]});
+            colour[i] = shown[i];
+        }
+        menuOpen = g.fraAide.visible;
+    }
+    // A step ends when the hero's timers have all stopped; a turn or a bump calls for a cue.
+    void watchSteps(const FrmIntro& g, Micros now) {
+        if (g.intMode != 2 || g.strMap.empty()) return;
+        const bool moving =
+            g.tmrI.enabled() || g.tmrChangeLieu.enabled() || g.tmrChangeLieu2.enabled();
+        const int place = viewPosition(g, g.intLigne, g.intColonne);
+        if (!moving && wasMoving) {
+            const bool turned = g.intDirY != restDirY || g.intDirX != restDirX;
+            const bool bumped = place == restPlace && g.intLieu == restArea;
+            if (turned || bumped) {
+                const char tile = viewTile(g, g.intLigne + g.intDirY, g.intColonne + g.intDirX);
+                const Picture* drawn = tileTemplate(g, tile);
+                tilesInFront.push_back({now, tile, drawn ? drawn->picture : Art::None});
+            }
+            if (bumped) bumps.push_back(now);
+        }
+        if (!moving) {
+            restDirY = g.intDirY, restDirX = g.intDirX, restPlace = place, restArea = g.intLieu;
+        }
+        wasMoving = moving;
+    }
+
+    std::string message;
+    std::pair<int, int> gridCell{0, 0};
+    std::string colour[3];
+    bool menuOpen = false;
+    bool wasMoving = false;
+    int restDirY = 0, restDirX = 0, restPlace = 0, restArea = 0;
+};
+
+std::vector<Heard> heardAt(const std::vector<Heard>& log, Micros at) {
+    std::vector<Heard> lines;
+    for (const Heard& h : log)
+        if (h.at == at) lines.push_back(h);
+    return lines;
+}
+
+bool saidAt(const std::vector<Heard>& log, Micros at, const std::string& text) {
+    for (const Heard& h : heardAt(log, at))
+        if (h.text == text) return true;
+    return false;
+}
+
+// "Devant : x" or "Bloqué. Devant : x": what is named, and whether the hero bumped.
+std::optional<std::pair<std::string, bool>> cueInFront(const std::string& text) {
+    for (const char* prefix : {"Devant : ", "Bloqué. Devant : "})
+        if (text.starts_with(prefix))
+            return std::pair{text.substr(std::string(prefix).size()), prefix[0] == 'B'};
+    return std::nullopt;
+}
+} // namespace
+
+TEST(Speech, TheQuestIsHeardAsTheWindowShowsIt) {
+    QuestWatcher watcher;
+    Listener listener([&](const FrmIntro& g) { watcher(g); });
+    listener.play(recorded("quest"));
+    const std::vector<Heard> log = listener.heard();
+
+    // Every message once, when it opens, in order, word for word as drawn.
+    std::set<std::string> messageTexts;
+    for (const Expected& e : watcher.messages)
+        messageTexts.insert(e.text);
+    std::vector<Expected> messagesHeard;
+    for (const Heard& h : log)
+        if (messageTexts.count(h.text)) messagesHeard.push_back({h.at, h.text});
+    ASSERT_EQ(messagesHeard.size(), watcher.messages.size());
+    EXPECT_GE(watcher.messages.size(), 14u);
+    for (std::size_t i = 0; i < watcher.messages.size(); ++i) {
+        EXPECT_EQ(messagesHeard[i].text, watcher.messages[i].text) << i;
+        EXPECT_EQ(messagesHeard[i].at, watcher.messages[i].at) << watcher.messages[i].text;
+    }
+
+    // Each cell the name entry's red box lands on, as the grid draws it.
+    EXPECT_GE(watcher.letters.size(), 20u);
+    for (const Expected& e : watcher.letters)
+        EXPECT_TRUE(saidAt(log, e.at, e.text == " " ? "espace" : e.text))
+            << "the box on \"" << e.text << "\" at " << e.at;
+
+    // The colour values the menu shows after R, V and B.
+    EXPECT_FALSE(watcher.colours.empty());
+    for (const Expected& e : watcher.colours)
+        EXPECT_TRUE(saidAt(log, e.at, e.text)) << e.text << " at " << e.at;
+
+    // After each turn and each bump, the tile the map holds in front: one name for each
+    // picture (the two doors' pictures may share theirs), and a bump only against a tile
+    // that stops.
+    std::map<Art, std::string> nameOf;
+    std::set<std::string> names;
+    std::size_t cues = 0;
+    for (const Heard& h : log)
+        cues += cueInFront(h.text).has_value();
+    EXPECT_EQ(cues, watcher.tilesInFront.size());
+    for (auto [at, tile, art] : watcher.tilesInFront) {
+        std::optional<std::pair<std::string, bool>> cue;
+        for (const Heard& h : heardAt(log, at))
+            if (!cue) cue = cueInFront(h.text);
+        ASSERT_TRUE(cue) << "no cue at " << at;
+        auto [name, bumped] = *cue;
+        EXPECT_EQ(nameOf.emplace(art, name).first->second, name) << "tile " << tile << " at " << at;
+        names.insert(name);
+        EXPECT_EQ(bumped, std::count(watcher.bumps.begin(), watcher.bumps.end(), at) > 0) << at;
+        if (bumped) {
+            EXPECT_TRUE(blocksStep(tile)) << name << " at " << at;
+        }
+    }
+    EXPECT_GE(names.size(), 8u);
+}
+
+TEST(Speech, TheRecordedGamesKeepTheirDigestsWhileSpoken) {
+    for (const char* name : {"doors", "mashing", "quest"}) {
+        SCOPED_TRACE(name);
+        Listener listener;
+        listener.play(recorded(name));
+        std::string expected;
+        std::ifstream(fs::path(EPEE_SOURCE_DIR) / "tests/replays" /
+                      (std::string(name) + ".digest")) >>
+            expected;
+        EXPECT_EQ(listener.session().digest(), expected);
+        EXPECT_FALSE(listener.heard().empty());
+    }
+}
