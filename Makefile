@@ -75,7 +75,7 @@ run: build
 # walk through every door) or package (the install tree and the Debian package).
 check: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j $(JOBS) --target epee_tests epee epee_record
+	cmake --build $(BUILD) -j $(JOBS) --target epee_tests epee epee_record epee_shell_alone
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE 'long|package'
 
 test: unit-tests asan-tests fuzz e2e valgrind web-test windows-test linux-test

@@ -8,7 +8,7 @@ set_target_properties(epee PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${EPEE_SITE})
 # Every byte of the module is downloaded before the game starts: the game is compiled for
 # size, as bitcode optimised at the link together with the libraries' (tools/thirdparty.sh
 # builds them so), then shrunk by binaryen's wasm-opt; emmalloc is the smaller allocator.
-foreach(target epee_core epee_platform epee)
+foreach(target epee_shell epee_core epee_platform epee)
   target_compile_options(${target} PRIVATE -Oz -flto)
 endforeach()
 find_program(EPEE_GZIP gzip REQUIRED)

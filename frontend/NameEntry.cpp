@@ -1,7 +1,7 @@
 // Hero-name entry: the letter grid, its selection box, the name slots and the fades around it.
 #include "frontend/NameEntry.h"
 
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 #include <algorithm>
 
@@ -142,7 +142,7 @@ void FrmIntro::tmrLblNom_Timer() {
     intLigne += 20;
     if (intLigne > 255) {
         tmrLblNom.setEnabled(false);
-        intMode = 1;
+        intMode = Mode::NameEntry;
     }
 }
 
@@ -156,7 +156,7 @@ void FrmIntro::tmrLblNom2_Timer() {
     tmrCurseur.setEnabled(true);
     tmrFermer2.setEnabled(true);
     showNameEntry(*this, false);
-    intMode = 2;
+    intMode = Mode::Game;
 }
 
 void FrmIntro::tmrLblNom3_Timer() {

@@ -1,6 +1,6 @@
 // The title: background fade, sliding logo, credit, blinking prompt and the fades that leave it.
 #include "frontend/NameEntry.h"
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 #include <algorithm>
 
@@ -77,5 +77,5 @@ void FrmIntro::titleKeys(int16 keyCode) {
 // Esc on the title or in name entry; in name entry the title's elements are already gone.
 void FrmIntro::closingKeys(int16 keyCode) {
     if (keyCode != Key::Esc || sequenceRuns(*this)) return;
-    leaveTitle(*this, intMode == 0 ? tmrFermer3 : tmrLblNom3);
+    leaveTitle(*this, intMode == Mode::Title ? tmrFermer3 : tmrLblNom3);
 }

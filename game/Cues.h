@@ -1,7 +1,7 @@
 // The narrator's own words, in French: the names of the areas and tiles, the words around
 // them. The game's texts are never here; they are read as drawn.
 #pragma once
-#include "shell/PlayerView.h"
+#include "game/PlayerView.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 // tick the narrator looks at what the window shows and says what has appeared, each text
 // once, as a screen reader would, with short cues of its own for what only the eyes get.
 #pragma once
-#include "shell/PlayerView.h"
+#include "game/PlayerView.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,7 @@
 // The bubble over the hero that tells what the faced tile offers.
+#include "game/FrmIntro.h"
 #include "gameplay/Facing.h"
-#include "shell/FrmIntro.h"
+#include "gameplay/Locks.h"
 
 #include <string_view>
 
@@ -15,13 +16,6 @@ bool oneOf(char tile, std::string_view tiles) {
 bool somethingToSee(const FrmIntro& w, char f) {
     return (f == 'P' && w.intDirY == -1) || oneOf(f, "C8FSc76549p") ||
            (f == 'E' && w.varSceau == 0 && w.varEau == 0);
-}
-
-// An item the hero holds works here.
-bool somethingToUse(const FrmIntro& w, char f) {
-    return (f == '8' && w.varCoffre6 == 1) || (f == 's' && w.varEau == 1) ||
-           (f == '5' && w.varCleMage == 1) || (f == '9' && w.varCoffre7 == 1) ||
-           (f == '6' && w.varCoffre5 == 1) || (f == 'p' && w.varCoffre4 == 1);
 }
 
 bool somethingToTake(const FrmIntro& w, char f) {
@@ -40,7 +34,7 @@ void FrmIntro::tmrCurseur_Timer() {
     }
     const char f = facedTile(*this);
     if (somethingToSee(*this, f)) imgCurseur(0).visible = true;
-    if (somethingToUse(*this, f)) imgCurseur(3).visible = true;
+    if (holdsItemFor(*this, f)) imgCurseur(3).visible = true;
     if (f == '1') imgCurseur(1).visible = true;
     if (somethingToTake(*this, f)) imgCurseur(2).visible = true;
 }

@@ -1,6 +1,7 @@
 // The action key: what the hero finds, the items, the messages and the victory.
+#include "game/FrmIntro.h"
 #include "gameplay/Facing.h"
-#include "shell/FrmIntro.h"
+#include "gameplay/Locks.h"
 
 #include <cmath>
 #include <string>
@@ -39,36 +40,36 @@ std::string examine(FrmIntro& w, char tile) {
     case 'C':
         return nom + ": Il n'y a plus rien dans le coffre.";
     case '4':
-        w.varAction = 4;
+        w.varAction = Action::TakeBlueKey;
         return nom + ": IL Y A UNE CLÉ BLEUE DANS LE COFFRE!!!";
     case '7':
-        w.varAction = 7;
+        w.varAction = Action::TakeGoldenKey;
         return nom + ": Une clé en or!";
     case 'H':
-        w.varAction = 99;
+        w.varAction = Action::FindSword;
         findSword(w);
         return "VOUS AVEZ TROUVÉ L'ÉPÉE! VOUS AVEZ RÉUSSI LA QUÊTE!";
     case '8':
         return nom +
-               unlock(w, w.varCoffre6 == 1, 8,
+               unlock(w, holdsItemFor(w, tile), Action::TakeOrb,
                       ": Le coffre est vérouillé. Je n'ai pas la clé. En plus, il est bizzare.",
                       ": CE CRISTAL...  C'EST L'ORBE LÉGENDAIRE. L'ÉPÉE N'EST PAS LOIN!");
     case 'O':
-        return nom + unlock(w, w.varCoffre8 == 1 && w.varOrbePlacee == 0, 10,
+        return nom + unlock(w, w.varCoffre8 == 1 && w.varOrbePlacee == 0, Action::PlaceOrb,
                             ": C'est ici que l'on place l'orbe légendaire.",
                             ": Un passage s'est ouvert en haut!");
     case '6':
-        return nom + unlock(w, w.varCoffre5 == 1, 6, kLockedChest,
+        return nom + unlock(w, holdsItemFor(w, tile), Action::TakeAdamantiumKey, kLockedChest,
                             ": Il y a une clé en adamantium dans le coffre! étrange.");
     case 'p':
-        return nom + unlock(w, w.varCoffre4 == 1, 3, kLockedDoor,
+        return nom + unlock(w, holdsItemFor(w, tile), Action::UnlockForestDoor, kLockedDoor,
                             ": La clé bleu fonctionne dans la serrure.");
     case '9':
-        return nom + unlock(w, w.varCoffre7 == 1, 9, kLockedDoor,
+        return nom + unlock(w, holdsItemFor(w, tile), Action::UnlockCaveDoor, kLockedDoor,
                             ": La clé en or fonctionne dans la serrure.");
     case 'E':
         if (w.varEau != 0) return "";
-        return nom + unlock(w, w.varSceau == 1, 2,
+        return nom + unlock(w, w.varSceau == 1, Action::FillBucket,
                             ": C'est la place idéale pour rammasser de l'eau. Seulement, il me "
                             "faudrait un sceau pour la rammasser.",
                             ": Je vais rammasser de l'eau avec le sceau.");
@@ -80,13 +81,14 @@ std::string examine(FrmIntro& w, char tile) {
                            "utile pour ouvrir le coffre bloqué par un buisson.";
     }
     case '2':
-        w.varAction = 1;
+        w.varAction = Action::TakeBucket;
         return nom + ": J'ai trouvé un sceau! Je peux m'en servir pour rammasser de l'eau dans "
                      "le lac à l'ouest.";
     case '5':
-        return nom + unlock(w, w.varCleMage == 1, 5, kLockedChest, ": UNE CLÉ ROUGE!");
+        return nom + unlock(w, holdsItemFor(w, tile), Action::TakeRedKey, kLockedChest,
+                            ": UNE CLÉ ROUGE!");
     case 's':
-        if (w.varEau != 1 || w.varSwitche != 0)
+        if (!holdsItemFor(w, tile) || w.varSwitche != 0)
             return nom + ": Une switche! Je devrais aller dessus pour l'activer ou mettre "
                          "quelque chose dessus.";
         w.varSwitche = 1;
@@ -106,16 +108,16 @@ struct ActionEffect {
 };
 
 constexpr ActionEffect kEffects[] = {
-    {2, &GameState::varEau, nullptr},
-    {10, &GameState::varOrbePlacee, &FrmIntro::procLoadSalle},
-    {3, &GameState::varPorteForet, &FrmIntro::procLoadForêt},
-    {9, &GameState::varPorteGrotte, &FrmIntro::procLoadGrotte},
-    {8, &GameState::varCoffre8, &FrmIntro::procLoadGrotte},
-    {1, &GameState::varSceau, &FrmIntro::procLoadForêt},
-    {6, &GameState::varCoffre6, &FrmIntro::procLoadForêt},
-    {5, &GameState::varCoffre5, &FrmIntro::procLoadForêt},
-    {7, &GameState::varCoffre7, &FrmIntro::procLoadForêt},
-    {4, &GameState::varCoffre4, &FrmIntro::procLoadCouloir},
+    {Action::FillBucket, &GameState::varEau, nullptr},
+    {Action::PlaceOrb, &GameState::varOrbePlacee, &FrmIntro::procLoadSalle},
+    {Action::UnlockForestDoor, &GameState::varPorteForet, &FrmIntro::procLoadForêt},
+    {Action::UnlockCaveDoor, &GameState::varPorteGrotte, &FrmIntro::procLoadGrotte},
+    {Action::TakeOrb, &GameState::varCoffre8, &FrmIntro::procLoadGrotte},
+    {Action::TakeBucket, &GameState::varSceau, &FrmIntro::procLoadForêt},
+    {Action::TakeAdamantiumKey, &GameState::varCoffre6, &FrmIntro::procLoadForêt},
+    {Action::TakeRedKey, &GameState::varCoffre5, &FrmIntro::procLoadForêt},
+    {Action::TakeGoldenKey, &GameState::varCoffre7, &FrmIntro::procLoadForêt},
+    {Action::TakeBlueKey, &GameState::varCoffre4, &FrmIntro::procLoadCouloir},
 };
 
 // The item is handed over behind the message just shown: the area is redrawn with
@@ -142,16 +144,16 @@ void showMessage(FrmIntro& w, bool shown) {
 void FrmIntro::actionKeys(int16 keyCode) {
     if (keyCode != Key::Space && keyCode != Key::Enter) return;
     if (fraAide.visible || tmrI.enabled()) return;
-    varAction = 0;
+    varAction = Action::None;
     lblMessage.caption = examine(*this, facedTile(*this));
     if (!lblMessage.caption.empty() && intEtat == 1) {
         intEtat = 2;
         showMessage(*this, true);
     } else {
         intEtat = 1;
-        if (varAction == 99) return End();
+        if (varAction == Action::FindSword) return End();
         showMessage(*this, false);
-        if (varAction > 0) varAction = 0;
+        if (varAction > Action::None) varAction = Action::None;
     }
     applyAction(*this);
 }

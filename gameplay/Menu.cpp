@@ -1,5 +1,5 @@
 // The menu: inventory, help and colour settings.
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // The hero's steps, tile by tile, and what stops them.
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 #include "world/Legend.h"
 #include "world/ViewGeometry.h"
 

@@ -1,5 +1,5 @@
 // Curtains, area switches and screen flips.
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 #include "world/Legend.h"
 #include "world/ViewGeometry.h"
 

@@ -1,5 +1,5 @@
 // The fade that starts a game with its set-up, and the fade that quits it.
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 #include "world/ViewGeometry.h"
 
 #include <algorithm>
@@ -41,7 +41,7 @@ void layOutGrid(FrmIntro& w) {
 }
 
 void setUpGame(FrmIntro& w) {
-    w.intMode = 2;
+    w.intMode = Mode::Game;
     w.tmrFermer2.setEnabled(false);
     colourMenu(w);
     w.lblMessage.caption = "L'épée légendaire se trouve sur cette île. Vous devez la trouver! "

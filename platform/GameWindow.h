@@ -10,7 +10,7 @@
 #include "TimerResolution.h"
 #include "Trace.h"
 #include "Voice.h"
-#include "shell/CorePort.h"
+#include "game/CorePort.h"
 
 #include <SDL.h>
 

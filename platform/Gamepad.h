@@ -1,7 +1,7 @@
 // Gamepads as a second keyboard: opens controllers as they are plugged in, turns their
 // buttons and left stick into the game's key codes, and repeats a held direction.
 #pragma once
-#include "shell/CorePort.h"
+#include "shell/Vocabulary.h"
 
 #include <SDL.h>
 

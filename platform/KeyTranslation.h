@@ -1,6 +1,6 @@
 // The one place where SDL keys become the game's key codes.
 #pragma once
-#include "shell/CorePort.h"
+#include "shell/Vocabulary.h"
 
 #include <SDL.h>
 

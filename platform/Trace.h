@@ -3,7 +3,7 @@
 // written to FILE with its wall-clock time in microseconds. Off by default; it changes
 // nothing the game does.
 #pragma once
-#include "shell/CorePort.h"
+#include "game/CorePort.h"
 
 #include <SDL.h>
 

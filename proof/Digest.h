@@ -1,7 +1,7 @@
 // A 64-bit FNV-1a fingerprint of what a run has reached: every variable of the
 // record, every timer and everything the player sees. Equal runs give equal digests.
 #pragma once
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 #include <cstdint>
 #include <string>

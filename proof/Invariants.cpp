@@ -1,6 +1,7 @@
 #include "Invariants.h"
 
 #include "GameRecord.h"
+#include "game/CorePort.h"
 #include "shell/WindowTimers.h"
 #include "world/Legend.h"
 #include "world/ViewGeometry.h"
@@ -29,7 +30,7 @@ bool sameRect(const Element& e, int left, int top, int width, int height) {
 
 // Whether the hero has finished every step and scene change and stands in the view.
 bool heroAtRest(const FrmIntro& g) {
-    return g.intMode == 2 && !g.strMap.empty() && !g.ended() &&
+    return g.intMode == Mode::Game && !g.strMap.empty() && !g.ended() &&
            !anyEnabled({&g.tmrI, &g.tmrChangeLieu, &g.tmrChangeLieu2});
 }
 
@@ -52,7 +53,7 @@ class Rules {
     }
 
     void values() {
-        expect(inRange(g_.intMode, 0, 2), "intMode outside 0..2");
+        expect(inRange(g_.intMode, Mode::Title, Mode::Game), "intMode outside 0..2");
         expect(inRange(g_.intLieu, 0, 3), "intLieu outside 0..3");
         for (auto [name, v] : {std::pair{"intFondR", g_.intFondR},
                                {"intFondV", g_.intFondV},
@@ -65,7 +66,7 @@ class Rules {
         expect(inRange(g_.intGrilleLigne, 1, 5), "intGrilleLigne outside 1..5");
         expect(inRange(g_.intGrilleColonne, 1, 11), "intGrilleColonne outside 1..11");
         expect(g_.strNom.empty() || g_.strNom.size() == 6, "strNom not six characters");
-        if (g_.intMode == 2 && !g_.strMap.empty())
+        if (g_.intMode == Mode::Game && !g_.strMap.empty())
             expect(inRange(g_.intEtat, 1, 2), "intEtat outside 1..2 during play");
     }
 
@@ -73,27 +74,29 @@ class Rules {
         const FrmIntro& g = g_;
         const bool title =
             anyEnabled({&g.tmrOuvrir, &g.tmrOuvrir2, &g.tmrTouche, &g.tmrFermer, &g.tmrFermer3});
-        expect(!title || g.intMode == 0, "a title timer runs after the title");
-        expect(!g.tmrLblNom.enabled() || g.intMode == 0, "the name-entry fade-in runs late");
-        expect(!g.tmrLblNom2.enabled() || g.intMode == 1,
+        expect(!title || g.intMode == Mode::Title, "a title timer runs after the title");
+        expect(!g.tmrLblNom.enabled() || g.intMode == Mode::Title,
+               "the name-entry fade-in runs late");
+        expect(!g.tmrLblNom2.enabled() || g.intMode == Mode::NameEntry,
                "the fade into the game runs outside name entry");
-        expect(!g.tmrLblNom3.enabled() || g.intMode >= 1,
+        expect(!g.tmrLblNom3.enabled() || g.intMode >= Mode::NameEntry,
                "the name-entry exit fade runs on the title");
         const bool game = anyEnabled({&g.tmrFermer2, &g.tmrFermer9, &g.tmrI, &g.tmrCurseur,
                                       &g.tmrChangeLieu, &g.tmrChangeLieu2, &g.tmrRéussi});
-        expect(!game || g.intMode == 2, "a game timer runs before the game");
+        expect(!game || g.intMode == Mode::Game, "a game timer runs before the game");
         expect(countEnabled({&g.tmrI, &g.tmrChangeLieu, &g.tmrChangeLieu2}) <= 1,
                "a step and a scene change, or both curtain phases, run together");
-        expect(!g.tmrRéussi.enabled() || g.varAction == 99, "victory colours without the sword");
+        expect(!g.tmrRéussi.enabled() || g.varAction == Action::FindSword,
+               "victory colours without the sword");
         expect(!g.tmrFermer2.enabled() || g.strMap.empty(), "the start fade runs after the set-up");
         expect(!(g.tmrFermer9.enabled() && g.tmrCurseur.enabled()),
                "the cursor still runs during the quit fade");
         if (g.ended()) return;
-        if (g.intMode == 0 && !g.tmrLblNom.enabled())
+        if (g.intMode == Mode::Title && !g.tmrLblNom.enabled())
             expect(countEnabled({&g.tmrOuvrir, &g.tmrOuvrir2, &g.tmrTouche, &g.tmrFermer,
                                  &g.tmrFermer3}) == 1,
                    "the title is not running exactly one of its sequences");
-        if (g.intMode == 2 && !g.tmrFermer9.enabled() && !g.tmrLblNom3.enabled())
+        if (g.intMode == Mode::Game && !g.tmrFermer9.enabled() && !g.tmrLblNom3.enabled())
             expect(g.tmrCurseur.enabled(), "the cursor stopped during play");
     }
 
@@ -120,7 +123,7 @@ class Rules {
 
     void pictures() {
         const FrmIntro& g = g_;
-        if (g.intMode == 2)
+        if (g.intMode == Mode::Game)
             expect(int(g.imgHaut.visible) + g.imgBas.visible + g.imgDroit.visible +
                            g.imgGauche.visible <=
                        1,
@@ -147,7 +150,7 @@ InvariantMonitor::InvariantMonitor(FrmIntro& game) : game_(game) {
 }
 
 void InvariantMonitor::key(int16 keyCode) {
-    const bool victoryShown = game_.varAction == 99;
+    const bool victoryShown = game_.varAction == Action::FindSword;
     game_.Form_KeyDown(keyCode);
     event_ = "key " + std::to_string(keyCode);
     const bool byVictoryPress = victoryShown && (keyCode == Key::Space || keyCode == Key::Enter);

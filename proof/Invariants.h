@@ -1,7 +1,7 @@
 // Rules that hold after every key press and every timer tick of any run, whatever
 // the player does; the fuzzer, the soak test and the replays check them throughout.
 #pragma once
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 #include <array>
 #include <string>

@@ -8,7 +8,7 @@
 #pragma once
 #include "Digest.h"
 #include "Invariants.h"
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 #include <iosfwd>
 #include <memory>

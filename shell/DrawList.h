@@ -1,7 +1,9 @@
 // What the window shows, as a plain list of fills, pictures and texts in stacking
 // order (bottom first), in window twips. Only the platform turns it into pixels.
 #pragma once
-#include "Elements.h"
+#include "Align.h"
+#include "Art.h"
+#include "Color.h"
 
 #include <string>
 #include <vector>

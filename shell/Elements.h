@@ -1,6 +1,7 @@
 // The four kinds of window element (panel, label, picture, timer) and element
 // arrays told apart by index. Positions and sizes are in twips (15 to the pixel).
 #pragma once
+#include "Align.h"
 #include "Art.h"
 #include "Color.h"
 
@@ -23,8 +24,6 @@ class Panel : public Element {
     Color backColor;
     std::vector<const Element*> children; // stacking order, bottom first
 };
-
-enum class Align : std::uint8_t { Left, Centre, CentreMiddle };
 
 // A text drawn at its own place inside a label, instead of the wrapped caption.
 struct CellText {

@@ -1,13 +1,37 @@
 // The game-state record: every variable of a run, with its start value.
 // The window owns it; handlers read and write the variables in place.
 #pragma once
-#include "CorePort.h"
+#include "Vocabulary.h"
 
 #include <string>
 
+// The screen modes held in intMode; a run only goes forward through them.
+namespace Mode {
+inline constexpr int16 Title = 0;
+inline constexpr int16 NameEntry = 1;
+inline constexpr int16 Game = 2;
+} // namespace Mode
+
+// What the last press of the action key calls for, held in varAction: the item handed over
+// or the lock opened once its message is dismissed, or the sword that ends the quest.
+namespace Action {
+inline constexpr int16 None = 0;
+inline constexpr int16 TakeBucket = 1;
+inline constexpr int16 FillBucket = 2;
+inline constexpr int16 UnlockForestDoor = 3;
+inline constexpr int16 TakeBlueKey = 4;
+inline constexpr int16 TakeRedKey = 5;
+inline constexpr int16 TakeAdamantiumKey = 6;
+inline constexpr int16 TakeGoldenKey = 7;
+inline constexpr int16 TakeOrb = 8;
+inline constexpr int16 UnlockCaveDoor = 9;
+inline constexpr int16 PlaceOrb = 10;
+inline constexpr int16 FindSword = 99;
+} // namespace Action
+
 struct GameState {
-    // Screen mode: 0 title, 1 name entry, 2 game; it only goes forward.
-    int16 intMode = 0;
+    // Screen mode (Mode::); it only goes forward.
+    int16 intMode = Mode::Title;
 
     // Name entry.
     std::string strLettre1, strLettre2, strLettre3, strLettre4, strLettre5, strLettre6;

@@ -1,7 +1,7 @@
 // Periodic timers on one thread, driven by whoever tells the service what time it is:
 // the real clock in the game, a virtual clock in tests.
 #pragma once
-#include "CorePort.h"
+#include "Vocabulary.h"
 
 #include <functional>
 #include <optional>

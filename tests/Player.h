@@ -1,8 +1,8 @@
 // Drives the game as a player would: key presses and the passing of time on a
 // virtual clock, with helpers to wait for a given number of ticks of one timer.
 #pragma once
+#include "game/FrmIntro.h"
 #include "shell/DrawList.h"
-#include "shell/FrmIntro.h"
 
 #include <gtest/gtest.h>
 

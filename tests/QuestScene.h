@@ -13,7 +13,7 @@ inline void faceTile(Player& p, char tile, int16 dirY = 0, int16 dirX = 1) {
     // The title has long gone: its fades would move the shared fade level.
     for (Timer* title : {&g.tmrOuvrir, &g.tmrOuvrir2, &g.tmrTouche})
         title->setEnabled(false);
-    g.intMode = 2;
+    g.intMode = Mode::Game;
     g.intEtat = 1;
     g.varPas = 1;
     g.strNom = "Hero  ";

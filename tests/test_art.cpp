@@ -2,8 +2,8 @@
 // fits its label in the chosen typeface on the rows the screen leaves for its lines, and the art
 // tool rebuilds the pictures exactly.
 #include "frontend/NameEntry.h"
+#include "game/FrmIntro.h"
 #include "platform/Renderer.h"
-#include "shell/FrmIntro.h"
 
 #include <SDL_image.h>
 #include <SDL_ttf.h>

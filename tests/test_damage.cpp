@@ -4,6 +4,7 @@
 // The quest and the mashed keys are played at every scale; the long walk through every door
 // (thousands of curtain ticks) at 1x only, and only by make test.
 #include "Canvas.h"
+#include "game/CorePort.h"
 #include "proof/Replay.h"
 #include "shell/WindowTimers.h"
 

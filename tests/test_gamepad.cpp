@@ -1,6 +1,6 @@
 // Gamepads: the keys their buttons and left stick press, and the repeat of a held direction.
+#include "game/FrmIntro.h"
 #include "platform/Gamepad.h"
-#include "shell/FrmIntro.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,7 @@ bool mentions(const std::vector<std::string>& broken, std::string_view what) {
 void standOnIsland(FrmIntro& g) {
     for (const auto& [name, timer] : namedTimers(g))
         const_cast<Timer*>(timer)->setEnabled(false);
-    g.intMode = 2;
+    g.intMode = Mode::Game;
     g.strMap = std::string(49, 'Y') + "YaaaY" + std::string(93, 'Y');
     g.intLigne = g.intColonne = 2;
     g.intMapOffset = 1; // cell (2, 2) is character 52: 'a'

@@ -1,10 +1,10 @@
 // The platform layer: drawing with the software renderer, and key translation.
 #include "Canvas.h"
 #include "frontend/NameEntry.h"
+#include "game/FrmIntro.h"
 #include "platform/KeyTranslation.h"
 #include "platform/Renderer.h"
 #include "platform/TextLayout.h"
-#include "shell/FrmIntro.h"
 
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The tables the digests, the rule checks and the trace walk: every timer the window's
 // clock holds and every variable of the record, each once and in the order it was made.
+#include "game/FrmIntro.h"
 #include "proof/GameRecord.h"
 #include "shell/WindowTimers.h"
 

@@ -1,7 +1,7 @@
 // The screen the web page is told of, through the whole recorded quest: the page shows the
 // colour buttons of a touch screen only while the menu is open.
+#include "game/CorePort.h"
 #include "proof/Replay.h"
-#include "shell/CorePort.h"
 
 #include <gtest/gtest.h>
 

@@ -18,7 +18,9 @@ namespace {
 enum Phase { Title, NameEntry, Play, Victory, PhaseCount };
 
 Phase phaseOf(const FrmIntro& g) {
-    return g.intMode < 2 ? Phase(g.intMode) : g.varAction == 99 ? Victory : Play;
+    return g.intMode < Mode::Game             ? Phase(g.intMode)
+           : g.varAction == Action::FindSword ? Victory
+                                              : Play;
 }
 
 std::vector<std::vector<ReplayEvent>> recordedGames() {

@@ -1,6 +1,6 @@
 // The window at start-up: its element set, stacking order and what the player sees.
+#include "game/FrmIntro.h"
 #include "shell/DrawList.h"
-#include "shell/FrmIntro.h"
 #include "shell/WindowTimers.h"
 
 #include <gtest/gtest.h>

@@ -357,7 +357,7 @@ int main(int argc, char** argv) {
         Script whole("The whole quest by the shortest ways, from the title to the press after "
                      "the victory. Made by tools/record.cpp.");
         quest(whole);
-        check(whole.game().varAction == 99, "the quest does not end with the sword");
+        check(whole.game().varAction == Action::FindSword, "the quest does not end with the sword");
         whole.save(folder, "quest");
 
         Script doors("Every door, the passage and every screen edge, once the quest has opened "

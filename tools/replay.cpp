@@ -6,6 +6,7 @@
 //   epee_replay --timing FILE...  how long each handler takes: calls, mean, slowest
 // Exits 1 when a replay cannot be read or breaks a rule of the game.
 #include "proof/Replay.h"
+#include "game/CorePort.h"
 #include "proof/GameRecord.h"
 #include "shell/WindowTimers.h"
 

@@ -1,6 +1,6 @@
 // The read-only entry points on where the hero stands and what lies around him.
 #include "Legend.h"
-#include "shell/PlayerView.h"
+#include "game/PlayerView.h"
 
 std::optional<HeroPlace> heroPlace(const FrmIntro& f) {
     if (f.intMode != 2 || f.strMap.empty() || f.ended()) return std::nullopt;

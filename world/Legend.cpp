@@ -1,8 +1,6 @@
 // The tile legend and the reading of map positions.
 #include "Legend.h"
 
-#include <string_view>
-
 char tileAt(const GameState& state, int position) {
     if (position < 1 || position > static_cast<int>(state.strMap.size())) return kNoTile;
     return state.strMap[static_cast<std::size_t>(position - 1)];
@@ -16,82 +14,74 @@ char viewTile(const GameState& state, int row, int column) {
     return tileAt(state, viewPosition(state, row, column));
 }
 
+namespace {
+
+// What a tile character means: the picture template that draws it (indoors, in the
+// corridor and the room, another one where given) and whether it stops a step.
+struct TileMeaning {
+    char tile;
+    Picture Controls::*outdoors;
+    Picture Controls::*indoors;
+    bool blocks;
+};
+
+constexpr TileMeaning kLegend[] = {
+    {'Y', &Controls::imgArbre, nullptr, true},
+    {'t', &Controls::imgTronc, nullptr, true},
+    {'g', &Controls::imgGazon, nullptr, false},
+    {'a', &Controls::imgAsphalte, nullptr, false},
+    {'A', &Controls::imgAsphalte2, nullptr, false},
+    {'e', &Controls::imgEau, nullptr, true},
+    {'E', &Controls::imgEau, nullptr, true},
+    {'k', &Controls::imgEau2, nullptr, true},
+    {'n', &Controls::imgSable, nullptr, false},
+    {'o', &Controls::imgPont, nullptr, false},
+    {'M', &Controls::imgMurMaison, nullptr, true},
+    {'T', &Controls::imgToit, nullptr, true},
+    {'m', &Controls::imgMur, nullptr, true},
+    {'W', &Controls::imgMur2, nullptr, true},
+    {'N', &Controls::imgGrotte, nullptr, true},
+    {'i', &Controls::imgEscalier, nullptr, false},
+    {'v', &Controls::imgVide, nullptr, true},
+    {'V', &Controls::imgVide, nullptr, false},
+    {'G', &Controls::imgGate, nullptr, false},
+    {'P', &Controls::imgPorte, &Controls::imgPorte2, false},
+    {'p', &Controls::imgPorte, &Controls::imgPorte2, true},
+    {'9', &Controls::imgPorte, &Controls::imgPorte2, true},
+    {'1', &Controls::imgMage, nullptr, true},
+    // "c" stops a step although no map uses it.
+    {'c', &Controls::imgCoffre, nullptr, true},
+    {'4', &Controls::imgCoffre, nullptr, true},
+    {'5', &Controls::imgCoffre, nullptr, true},
+    {'6', &Controls::imgCoffre, nullptr, true},
+    {'7', &Controls::imgCoffre, nullptr, true},
+    {'8', &Controls::imgCoffre2, nullptr, true},
+    {'C', &Controls::imgCoffreOuvert, nullptr, true},
+    {'F', &Controls::imgCoffreOuvert2, nullptr, true},
+    {'s', &Controls::imgSwitche, nullptr, false},
+    {'S', &Controls::imgSwitche2, nullptr, true},
+    {'2', &Controls::imgSceau, nullptr, true},
+    {'O', &Controls::imgOrbe, nullptr, true},
+    {'X', &Controls::imgOrbe2, nullptr, true},
+    {'H', &Controls::imgÉpée, nullptr, true},
+};
+
+const TileMeaning* meaningOf(char tile) {
+    for (const TileMeaning& meaning : kLegend)
+        if (meaning.tile == tile) return &meaning;
+    return nullptr;
+}
+
+} // namespace
+
 const Picture* tileTemplate(const FrmIntro& w, char tile) {
-    switch (tile) {
-    case 'Y':
-        return &w.imgArbre;
-    case 't':
-        return &w.imgTronc;
-    case 'g':
-        return &w.imgGazon;
-    case 'a':
-        return &w.imgAsphalte;
-    case 'A':
-        return &w.imgAsphalte2;
-    case 'e':
-    case 'E':
-        return &w.imgEau;
-    case 'k':
-        return &w.imgEau2;
-    case 'n':
-        return &w.imgSable;
-    case 'o':
-        return &w.imgPont;
-    case 'M':
-        return &w.imgMurMaison;
-    case 'T':
-        return &w.imgToit;
-    case 'm':
-        return &w.imgMur;
-    case 'W':
-        return &w.imgMur2;
-    case 'N':
-        return &w.imgGrotte;
-    case 'i':
-        return &w.imgEscalier;
-    case 'v':
-    case 'V':
-        return &w.imgVide;
-    case 'G':
-        return &w.imgGate;
-    // Indoors (corridor and room) doors are drawn with the second door picture.
-    case 'P':
-    case 'p':
-    case '9':
-        return w.intLieu == 1 || w.intLieu == 3 ? &w.imgPorte2 : &w.imgPorte;
-    case '1':
-        return &w.imgMage;
-    case 'c':
-    case '4':
-    case '5':
-    case '6':
-    case '7':
-        return &w.imgCoffre;
-    case '8':
-        return &w.imgCoffre2;
-    case 'C':
-        return &w.imgCoffreOuvert;
-    case 'F':
-        return &w.imgCoffreOuvert2;
-    case 's':
-        return &w.imgSwitche;
-    case 'S':
-        return &w.imgSwitche2;
-    case '2':
-        return &w.imgSceau;
-    case 'O':
-        return &w.imgOrbe;
-    case 'X':
-        return &w.imgOrbe2;
-    case 'H':
-        return &w.imgÉpée;
-    default:
-        return nullptr;
-    }
+    const TileMeaning* meaning = meaningOf(tile);
+    if (!meaning) return nullptr;
+    const bool indoors = w.intLieu == 1 || w.intLieu == 3;
+    return &(w.*(indoors && meaning->indoors ? meaning->indoors : meaning->outdoors));
 }
 
 bool blocksStep(char tile) {
-    // "c" stops a step although no map uses it.
-    constexpr std::string_view blocking = "XHOF4968kSN5p271EMYTtvmcCeW";
-    return tile != kNoTile && blocking.find(tile) != std::string_view::npos;
+    const TileMeaning* meaning = meaningOf(tile);
+    return meaning && meaning->blocks;
 }

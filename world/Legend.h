@@ -1,7 +1,7 @@
 // Reading the current area's map and what each tile character means: the picture
 // template that draws it and whether it stops a step.
 #pragma once
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 // A position that holds no tile reads as this; it matches no legend character.
 inline constexpr char kNoTile = '\0';

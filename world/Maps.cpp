@@ -1,7 +1,7 @@
 // The four area loaders: each rebuilds the map string for the quest flags as they
 // stand and gives the window the area's background colour.
 #include "AreaMaps.h"
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 namespace {
 // The colour shows through void tiles, through the clear parts of tile pictures

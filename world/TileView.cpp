@@ -1,7 +1,7 @@
 // The 9 x 7 view of the current area and the hero pictures over it.
 #include "Legend.h"
 #include "ViewGeometry.h"
-#include "shell/FrmIntro.h"
+#include "game/FrmIntro.h"
 
 namespace {
 // The other hero pictures and the cursors follow imgHaut, which carries the hero's place.

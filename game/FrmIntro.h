@@ -1,9 +1,8 @@
 // The game window: its element set, its game-state record and every handler and
-// procedure of the game. The platform feeds it key presses and the clock.
+// procedure of the game, whose parts the floors below define (frontend/, world/, gameplay/).
 #pragma once
-#include "Controls.h"
-#include "CorePort.h"
-#include "GameState.h"
+#include "shell/Controls.h"
+#include "shell/GameState.h"
 
 #include <random>
 

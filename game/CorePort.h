@@ -1,34 +1,13 @@
-// The game core as the platform sees it: the key codes, the integer and time types, and
-// the entry points a driver calls. The platform reaches the core through nothing else but
-// the draw list (DrawList.h), which it turns into pixels.
+// The entry points a driver calls to run the game. The platform reaches the core through
+// them, the shared words (shell/Vocabulary.h) and the draw list (shell/DrawList.h) alone.
 #pragma once
-#include <cstdint>
+#include "shell/Vocabulary.h"
+
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
-
-using int16 = std::int16_t;
-// Microseconds on the game's clock.
-using Micros = std::int64_t;
-
-// Key codes the game understands (the window system's virtual keys).
-namespace Key {
-inline constexpr int16 Enter = 13;
-inline constexpr int16 Esc = 27;
-inline constexpr int16 Space = 32;
-inline constexpr int16 Left = 37;
-inline constexpr int16 Up = 38;
-inline constexpr int16 Right = 39;
-inline constexpr int16 Down = 40;
-inline constexpr int16 B = 66;
-inline constexpr int16 M = 77;
-inline constexpr int16 R = 82;
-inline constexpr int16 V = 86;
-// Any other key reaches the game with this code and changes nothing.
-inline constexpr int16 Other = 255;
-} // namespace Key
 
 class FrmIntro;
 struct DrawItem;
@@ -60,6 +39,6 @@ const char* windowCaption();
 
 // Has every tick of the game's timers go through around(name, tick), which runs the tick
 // itself; for watching a game from outside (rule checks, traces). It walks the timer table
-// (WindowTimers.h).
+// (shell/WindowTimers.h).
 using TickWrapper = std::function<void(std::string_view timer, const std::function<void()>& tick)>;
 void aroundEachTick(FrmIntro& game, const TickWrapper& around);

@@ -1,7 +1,9 @@
+// The entry points a driver calls, each handed to the window.
 #include "CorePort.h"
 
-#include "DrawList.h"
 #include "FrmIntro.h"
+#include "shell/DrawList.h"
+#include "shell/WindowTimers.h"
 
 void GameDeleter::operator()(FrmIntro* game) const {
     delete game;
@@ -40,8 +42,8 @@ std::vector<DrawItem> drawList(const FrmIntro& game) {
 
 const char* shownScreen(const FrmIntro& game) {
     if (game.ended()) return "ended";
-    if (game.intMode == 0) return "title";
-    if (game.intMode == 1) return "name";
+    if (game.intMode == Mode::Title) return "title";
+    if (game.intMode == Mode::NameEntry) return "name";
     // The menu opens over a message and over the victory, and holds the keys while open.
     if (game.fraAide.visible) return "menu";
     if (game.tmrRéussi.enabled()) return "victory";
@@ -51,4 +53,13 @@ const char* shownScreen(const FrmIntro& game) {
 
 const char* windowCaption() {
     return Controls::caption;
+}
+
+void aroundEachTick(FrmIntro& game, const TickWrapper& around) {
+    for (const TimerEntry& entry : kTimerTable) {
+        Timer& timer = game.*entry.timer;
+        timer.onTick = [around, name = entry.name, inner = std::move(timer.onTick)] {
+            around(name, inner);
+        };
+    }
 }
