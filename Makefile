@@ -41,7 +41,7 @@ LINUX_PACKAGES = cmake make clang-14 lld binutils-aarch64-linux-gnu debootstrap 
                  qemu-user qemu-user-static googletest dpkg-dev libsdl2-dev libsdl2-ttf-dev \
                  libsdl2-image-dev libfreetype-dev fonts-dejavu-core python3-fonttools \
                  xvfb xdotool imagemagick \
-                 desktop-file-utils binutils util-linux
+                 desktop-file-utils binutils util-linux libspeechd-dev
 PREFIX ?= /usr/local
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -5,7 +5,7 @@
 
 #if defined(__linux__) && !defined(__EMSCRIPTEN__)
 #include <dlfcn.h>
-#include <speech-dispatcher/libspeechd.h>
+#include <libspeechd.h>
 
 namespace {
 class SpeechDispatcher : public SpeechOutput {

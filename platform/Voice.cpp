@@ -11,7 +11,13 @@ constexpr const char* kTurnedOn = "Lecture à voix haute activée";
 constexpr const char* kTurnedOff = "Lecture à voix haute désactivée";
 } // namespace
 
-Voice::Voice(bool on, std::unique_ptr<SpeechOutput> log) : asked_(on), log_(std::move(log)) {}
+Voice::Voice(bool on, std::unique_ptr<SpeechOutput> log) : asked_(on) {
+    if (log) addWitness(std::move(log));
+}
+
+void Voice::addWitness(std::unique_ptr<SpeechOutput> witness) {
+    witnesses_.push_back(std::move(witness));
+}
 
 void Voice::begin(const FrmIntro& game) {
     if (asked_) turnOn(game);
@@ -36,21 +42,22 @@ bool Voice::openOutput() {
 
 void Voice::say(const std::vector<Utterance>& utterances) {
     for (const Utterance& u : utterances) {
-        if (log_) log_->say(u);
+        for (const auto& witness : witnesses_)
+            witness->say(u);
         if (on_ && openOutput()) output_->say(u);
     }
 }
 
 void Voice::look(const FrmIntro& game) {
-    if (on_ || log_) say(narrator_.look(game));
+    if (listening()) say(narrator_.look(game));
 }
 
 void Voice::describeSurroundings(const FrmIntro& game) {
-    if (on_ || log_) say(narrator_.describeSurroundings(game));
+    if (listening()) say(narrator_.describeSurroundings(game));
 }
 
 void Voice::repeatLast() {
-    if (on_ || log_) say(narrator_.repeatLast());
+    if (listening()) say(narrator_.repeatLast());
 }
 
 void Voice::toggle(const FrmIntro& game) {

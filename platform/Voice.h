@@ -1,5 +1,6 @@
-// The window's voice: the narrator, turned on or off by the player, and where its words go
-// (the system's voice while on; the speech log, when asked for, always).
+// The window's voice: the narrator, turned on or off by the player, and where its words go:
+// the system's voice while on; the witnesses (the tests' speech log, a page's live region
+// that a screen reader reads), on or off.
 #pragma once
 #include "Speech.h"
 
@@ -8,11 +9,12 @@
 
 class Voice {
   public:
-    // The log is null unless the tests ask for one (EPEE_SPEECH_LOG). Asked to speak, it
-    // starts speaking at begin().
+    // Asked to speak, it starts speaking at begin(). The log, if any, is a first witness.
     Voice(bool on, std::unique_ptr<SpeechOutput> log);
     // Where the words go while on; by default the system's voice, opened when first needed.
     void useOutput(std::unique_ptr<SpeechOutput> output);
+    // One more output told every word whether the voice is on or not.
+    void addWitness(std::unique_ptr<SpeechOutput> witness);
 
     // On for good from the start, unannounced: for a web page, whose screen reader hears
     // every word and whose own button turns the browser's voice on and off.
@@ -32,12 +34,13 @@ class Voice {
     void say(const std::vector<Utterance>& utterances);
     bool openOutput();
     void turnOn(const FrmIntro& game);
+    bool listening() const { return on_ || !witnesses_.empty(); }
 
     bool asked_;
     bool on_ = false;
     bool tried_ = false;
     std::unique_ptr<SpeechOutput> output_;
-    std::unique_ptr<SpeechOutput> log_;
+    std::vector<std::unique_ptr<SpeechOutput>> witnesses_;
     Narrator narrator_;
 };
 

@@ -42,6 +42,7 @@ struct QuestWatcher {
     };
     std::vector<Faced> tilesInFront; // after a turn or a bump
     std::vector<Micros> bumps;
+    std::vector<std::pair<Micros, int>> areasEntered;
 
     void operator()(const FrmIntro& g) {
         const Micros now = g.timers.now();
@@ -78,6 +79,8 @@ struct QuestWatcher {
     // A step ends when the hero's timers have all stopped; a turn or a bump calls for a cue.
     void watchSteps(const FrmIntro& g, Micros now) {
         if (g.intMode != 2 || g.strMap.empty()) return;
+        if (area != g.intLieu) areasEntered.push_back({now, g.intLieu});
+        area = g.intLieu;
         const bool moving =
             g.tmrI.enabled() || g.tmrChangeLieu.enabled() || g.tmrChangeLieu2.enabled();
         const int place = viewPosition(g, g.intLigne, g.intColonne);
@@ -102,6 +105,7 @@ struct QuestWatcher {
     std::string colour[3];
     bool menuOpen = false;
     bool wasMoving = false;
+    int area = -1;
     int restDirY = 0, restDirX = 0, restPlace = 0, restArea = 0;
 };
 
@@ -152,6 +156,18 @@ TEST(Speech, TheQuestIsHeardAsTheWindowShowsIt) {
     for (const Expected& e : watcher.letters)
         EXPECT_TRUE(saidAt(log, e.at, e.text == " " ? "espace" : e.text))
             << "the box on \"" << e.text << "\" at " << e.at;
+
+    // The area's name each time the hero enters one: one name for each area, four in all.
+    std::map<int, std::string> areaNames;
+    for (auto [at, area] : watcher.areasEntered) {
+        std::vector<Heard> cues = heardAt(log, at);
+        std::erase_if(cues, [](const Heard& h) { return h.interrupt || cueInFront(h.text); });
+        ASSERT_EQ(cues.size(), 1u) << "entering area " << area << " at " << at;
+        EXPECT_EQ(areaNames.emplace(area, cues[0].text).first->second, cues[0].text) << at;
+    }
+    EXPECT_EQ(areaNames.size(), 4u);
+    EXPECT_EQ(
+        std::set<std::string>({areaNames[0], areaNames[1], areaNames[2], areaNames[3]}).size(), 4u);
 
     // The colour values the menu shows after R, V and B.
     EXPECT_FALSE(watcher.colours.empty());
