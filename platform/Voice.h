@@ -16,10 +16,6 @@ class Voice {
     // One more output told every word whether the voice is on or not.
     void addWitness(std::unique_ptr<SpeechOutput> witness);
 
-    // On for good from the start, unannounced: for a web page, whose screen reader hears
-    // every word and whose own button turns the browser's voice on and off.
-    void stayOn() { on_ = true; }
-
     bool on() const { return on_; }
     // The window shows the game's first picture.
     void begin(const FrmIntro& game);

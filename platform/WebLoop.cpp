@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -120,7 +121,10 @@ int main() {
     // The window's size is set in device pixels (fitCanvas), as SDL's software drawing needs.
     SDL_SetHint(SDL_HINT_VIDEO_HIGHDPI_DISABLED, "1");
     auto* play = new WebPlay; // for the page's whole life
-    play->window.voice().stayOn();
+    // The page hears every word: its screen reader reads them, and its own "Voix" button (not
+    // the window's speech key) has the browser's voice say them too.
+    std::string alwaysThere;
+    play->window.voice().addWitness(systemSpeech(alwaysThere));
     SDL_AddEventWatch(onEvent, play);
     startNewGame(*play);
     return 0;
