@@ -134,7 +134,8 @@ serve: web
 
 # Headless Chromium plays the page: the whole quest, the end screen, the timers, errors;
 # then weighs it: what a first visit sends, the site's size, the loading screen; then on
-# phones and tablets: the whole quest by touch, the layout, the page offline.
+# phones and tablets: the whole quest by touch, the layout, the page offline; then the game's
+# words as a screen reader and the browser's voice get them.
 # The keys go out in real time, as a player's would; on a shared machine the browser runs
 # at a higher priority where it may, as the game in the foreground would on a desktop.
 WEB_PRIORITY = $(shell nice -n -10 true 2>/dev/null && echo nice -n -10)
@@ -143,6 +144,7 @@ web-test: web
 	$(WEB_PRIORITY) node tests/web/play.mjs $(WEB_BUILD)/site
 	node tests/web/weight.mjs $(WEB_BUILD)/site
 	$(WEB_PRIORITY) node tests/web/touch.mjs $(WEB_BUILD)/site
+	$(WEB_PRIORITY) node tests/web/speech.mjs $(WEB_BUILD)/site
 
 # The time to the title in headless Chromium on a slow phone and on a desktop (median of 5),
 # then the page's processor time at the title and while walking, beside a bare page drawing
