@@ -165,7 +165,8 @@ serve: web
 # Linux; headless Chromium plays the page: the quest to its first door, the end screen, the
 # timers, errors; then weighs it: what a first visit sends, the site's size, the loading
 # screen; then on phones and tablets: the quest by touch to its first door with every
-# control, the layout, the page offline; then WebKit's MiniBrowser, the engine of every
+# control, the layout, the page offline; the "Touches" dialog; the game's words as a screen
+# reader and the browser's voice get them; then WebKit's MiniBrowser, the engine of every
 # browser on an iPhone, plays the opening under Xvfb (tests/web/webkit.py).
 # The keys go out in real time, as a player's would; on a shared machine the browser runs
 # at a higher priority where it may, as the game in the foreground would on a desktop.
@@ -177,6 +178,7 @@ web-test: web
 	node tests/web/weight.mjs $(WEB_BUILD)/site
 	$(WEB_PRIORITY) node tests/web/touch.mjs $(WEB_BUILD)/site
 	$(WEB_PRIORITY) node tests/web/keys.mjs $(WEB_BUILD)/site
+	$(WEB_PRIORITY) node tests/web/speech.mjs $(WEB_BUILD)/site
 	$(WEB_PRIORITY) xvfb-run -a -s '-screen 0 1280x1024x24' /usr/bin/python3 tests/web/webkit.py \
 	  $(WEB_BUILD)/site $(WEB_BUILD)/shots
 

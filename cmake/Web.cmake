@@ -22,7 +22,7 @@ target_link_options(epee PRIVATE
   -sEXPORTED_RUNTIME_METHODS=ENV)
 
 # The page's own files, and the icons of the page installed as an app.
-set(EPEE_PAGE_FILES touch.js touch.css keys.js keys.css offline.js manifest.webmanifest)
+set(EPEE_PAGE_FILES touch.js touch.css keys.js keys.css speech.js offline.js manifest.webmanifest)
 set(EPEE_PAGE_ICONS favicon.png:48 icon-192.png:192 icon-512.png:512
                     icon-maskable-512.png:maskable-512)
 set(page_outputs "")

@@ -3,7 +3,8 @@
 set_target_properties(epee PROPERTIES WIN32_EXECUTABLE ON)
 target_link_libraries(epee PRIVATE SDL2::SDL2main)
 target_link_options(epee PRIVATE -s)
-target_link_libraries(epee_platform PUBLIC winmm)
+# The timers' resolution; COM for the voice (SAPI and UI Automation).
+target_link_libraries(epee_platform PUBLIC winmm ole32 oleaut32)
 
 set(EPEE_WINDOWS_DIR ${CMAKE_SOURCE_DIR}/dist/windows)
 set(EPEE_ICON ${CMAKE_SOURCE_DIR}/assets/icons/epee.ico)

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
 
 namespace {
@@ -35,7 +34,8 @@ bool Voice::openOutput() {
         tried_ = true;
         std::string unavailable;
         output_ = systemSpeech(unavailable);
-        if (!output_) std::cerr << "epee: speech is unavailable: " << unavailable << '\n';
+        if (!output_)
+            std::fprintf(stderr, "epee: speech is unavailable: %s\n", unavailable.c_str());
     }
     return output_ != nullptr;
 }
@@ -88,7 +88,7 @@ std::unique_ptr<SpeechOutput> speechLogFromEnvironment(std::function<Micros()> c
         if (f) std::fclose(f);
     });
     if (!file) {
-        std::cerr << "epee: cannot write the speech log " << path << '\n';
+        std::fprintf(stderr, "epee: cannot write the speech log %s\n", path);
         return nullptr;
     }
     // Each line goes out at once, for a reader watching the file grow.

@@ -1,8 +1,9 @@
 // The game in a web page. A page must never be blocked, so the browser drives the window
 // from its own event loop: a step when SDL queues an event and when the next timer or
 // gamepad repeat is due, and drawing on the display's next frame. The page (web/) shows
-// its loading screen until the first picture and what comes after the end of a game; a
-// failure aborts the module, which the page reports.
+// its loading screen until the first picture and what comes after the end of a game, and
+// reads the game's words (PageSpeech.cpp); a failure aborts the module, which the page
+// reports.
 #include "GameWindow.h"
 
 #include <emscripten.h>
@@ -11,6 +12,7 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -119,6 +121,10 @@ int main() {
     // The window's size is set in device pixels (fitCanvas), as SDL's software drawing needs.
     SDL_SetHint(SDL_HINT_VIDEO_HIGHDPI_DISABLED, "1");
     auto* play = new WebPlay; // for the page's whole life
+    // The page hears every word: its screen reader reads them, and its own "Voix" button (not
+    // the window's speech key) has the browser's voice say them too.
+    std::string alwaysThere;
+    play->window.voice().addWitness(systemSpeech(alwaysThere));
     SDL_AddEventWatch(onEvent, play);
     startNewGame(*play);
     return 0;

@@ -65,6 +65,26 @@ GAME_PID=
 [ "$status" = 1 ] || fail "status $status after the message box"
 echo "no window: a message box, then status 1"
 
+# A player whose screen reader runs (Windows' flag for it set, as Narrator or NVDA set it)
+# hears the game from the start, unasked. Wine's screen reader takes no UI Automation
+# notifications, so SAPI's voice speaks, or the game says in one line that it cannot;
+# either way the player goes on from the title to the island's opening message, every
+# word of it in the speech log, and the window closes as asked.
+reader='HKCU\Control Panel\Accessibility\Blind Access'
+wine reg add "$reader" /v On /t REG_SZ /d 1 /f >/dev/null
+start_game env EPEE_SPEECH_LOG="$E2E_WORK/speech.log"
+play_replay tests/replays/quest.replay "" island
+wait_for 5 "the island's message is not in the speech log" \
+    grep -q "L'épée légendaire se trouve sur cette île" "$E2E_WORK/speech.log"
+grep -q "^[0-9]* ! Lecture à voix haute activée" "$E2E_WORK/speech.log" ||
+    fail "with a screen reader running, speech is not on from the start"
+said=$(tr -d '\r' <"$E2E_WORK/game.err" | grep -i 'speech\|sapi' || true)
+[ "$(grep -c . <<<"$said")" -le 1 ] || fail "more than one line about speech: $said"
+echo "speech under Wine: ${said:-no line, SAPI spoke}; $(wc -l <"$E2E_WORK/speech.log") texts said"
+close_window
+expect_exit_0 10 "speech under Wine"
+wine reg delete "$reader" /v On /f >/dev/null
+
 E2E_QUEST=door tests/e2e.sh "$WIN"
 # The figures go to the log through a pipe: tee /dev/stderr would reopen the log that both
 # outputs may share, and truncate it.

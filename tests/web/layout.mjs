@@ -13,7 +13,7 @@ export const playArea = (page) => page.evaluate(() => {
 
 // Every control the player may touch now, with its box in CSS pixels.
 export const controls = (page) => page.evaluate(() =>
-  [...document.querySelectorAll('#touch [aria-label], #fullscreen, #keys-open')]
+  [...document.querySelectorAll('#touch [aria-label], #fullscreen, #keys-open, #voice')]
     .filter((e) => e.checkVisibility({ visibilityProperty: true }))
     .map((e) => { const r = e.getBoundingClientRect();
                   return { name: e.getAttribute('aria-label') || e.id, left: r.left, top: r.top,
