@@ -279,7 +279,7 @@ try {
     await page.goto(main.url);
     await waitFor('title', 5, () => titleBlue(page));
     await page.mouse.click(500, 350);
-    check((await controls(page)).every((c) => ['fullscreen', 'keys-open'].includes(c.name)) && !(await shown(page, '#touch')),
+    check((await controls(page)).every((c) => ['fullscreen', 'keys-open', 'voice'].includes(c.name)) && !(await shown(page, '#touch')),
           'on a desktop with a mouse, no touch control shows');
     await page.close();
   }
