@@ -127,9 +127,11 @@ try {
         await page.evaluate(() => localStorage.getItem('epee-touches')) === null,
         `"Rétablir" brings back the usual keys (${usual}) and forgets the chosen ones`);
   await page.keyboard.press('Escape');
+  await waitFor('the dialog closed', 3, () => page.evaluate(() => !document.getElementById('keys').open));
   await page.keyboard.press('Space');
-  await sleep(300);
-  check(keyCodes(game).length === taken + 1, 'Space acts again once the keys are back');
+  // A busy page hands the key to the game, and its trace to the test, a little later.
+  check(await waitFor('Space taken', 3, async () => keyCodes(game).length === taken + 1),
+        'Space acts again once the keys are back');
   check(game.errors.length === 0, `no console error (${game.errors.join(' | ')})`);
   await page.close();
 
