@@ -90,7 +90,8 @@ try {
         names.filter(([r, n]) => r === 'button' && !n).length === 0,
         `the dialog and each of its controls have a name (${names.map(([r, n]) => `${r} "${n}"`).join(', ')})`);
   await page.keyboard.press('Escape');
-  check(!(await dialogOpen(page)) && (await focused(page)) === 'canvas',
+  check(await waitFor('the dialog closed', 3,
+                      async () => !(await dialogOpen(page)) && (await focused(page)) === 'canvas'),
         'Esc closes the dialog and gives the keyboard back to the game');
   await sleep(300);
   check(keyCodes(game).length === before, `no key typed in the dialog reached the game ` +
