@@ -1,7 +1,8 @@
-// A player who listens: plays a recorded game with the narrator looking after every key
-// press and every timer tick, and keeps what it said as the speech log writes it.
+// A player who listens: plays a recorded game with the window's voice (off, as a player
+// who never turned it on) looking after every key press and every timer tick, and keeps
+// what it said as the speech log writes it.
 #pragma once
-#include "platform/Speech.h"
+#include "platform/Voice.h"
 #include "proof/Replay.h"
 
 #include <cstdint>
@@ -33,8 +34,10 @@ class Listener {
   public:
     // The watcher, if any, sees the game after each look, as the test's own eyes.
     explicit Listener(std::function<void(const FrmIntro&)> watch = {})
-        : watch_(std::move(watch)), log_([this](const std::string& line) { written_ += line; },
-                                         [this] { return session_.game().timers.now(); }) {
+        : watch_(std::move(watch)),
+          voice_(false,
+                 std::make_unique<SpeechLog>([this](const std::string& line) { written_ += line; },
+                                             [this] { return session_.game().timers.now(); })) {
         aroundEachTick(session_.game(),
                        [this](std::string_view, const std::function<void()>& tick) {
                            tick();
@@ -52,8 +55,7 @@ class Listener {
     }
     void press(int16 key) { play({session_.nowMs(), ReplayEvent::Kind::Key, key}); }
     void waitMs(std::int64_t ms) { play({session_.nowMs() + ms, ReplayEvent::Kind::Wait, 0}); }
-    void describe() { say(narrator_.describeSurroundings(game())); }
-    void repeat() { say(narrator_.repeatLast()); }
+    void describe() { voice_.describeSurroundings(game()); }
 
     const FrmIntro& game() const { return session_.game(); }
     ReplaySession& session() { return session_; }
@@ -69,18 +71,13 @@ class Listener {
 
   private:
     void look() {
-        say(narrator_.look(game()));
+        voice_.look(game());
         if (watch_) watch_(game());
-    }
-    void say(const std::vector<Utterance>& utterances) {
-        for (const Utterance& u : utterances)
-            log_.say(u);
     }
 
     ReplaySession session_;
     std::function<void(const FrmIntro&)> watch_;
-    Narrator narrator_;
     std::string written_;
-    SpeechLog log_;
+    Voice voice_;
     std::size_t seen_ = 0;
 };

@@ -201,7 +201,7 @@ TEST(Gamepad, AVirtualPadWithMovedButtonsPlaysToTheIsland) {
     VirtualPad virtualPad;
     pump(p);
     ReplaySession byPad, byKeyboard;
-    for (const ReplayEvent& event : recordedQuest()) {
+    for (const ReplayEvent& event : recordedGame("quest")) {
         byKeyboard.play(event);
         if (event.kind == ReplayEvent::Kind::Key) {
             const auto* pair = std::find_if(std::begin(buttonOf), std::end(buttonOf),

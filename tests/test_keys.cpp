@@ -172,7 +172,7 @@ TEST(Keys, TheWholeQuestPlaysThroughAKeyboardRemappedToZqsd) {
     EXPECT_EQ(keyFor(Key::M), SDLK_TAB);
 
     ReplaySession session;
-    for (ReplayEvent event : recordedQuest()) {
+    for (ReplayEvent event : recordedGame("quest")) {
         if (event.kind == ReplayEvent::Kind::Key) event.key = pressed(keys, keyFor(event.key)).code;
         session.play(event);
     }

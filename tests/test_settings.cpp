@@ -27,9 +27,11 @@ struct SettingsFile : testing::Test {
 } // namespace
 
 TEST(Settings, SpoiledValuesAreIgnoredOneByOne) {
-    ReadSettings good = parseSettings("[window]\nfullscreen=1\nwidth=1127\nheight=900\n");
+    ReadSettings good =
+        parseSettings("[window]\nfullscreen=1\nwidth=1127\nheight=900\nparole = 0\n");
     EXPECT_EQ(good.problems, "");
     EXPECT_EQ(good.settings.fullscreen, true);
+    EXPECT_EQ(good.settings.parole, false);
     EXPECT_EQ(std::pair(good.settings.width, good.settings.height),
               std::pair(std::optional(1127), std::optional(900)));
 
@@ -48,10 +50,12 @@ TEST(Settings, SpoiledValuesAreIgnoredOneByOne) {
              Case{"width=800", std::nullopt, false}, // the file cut short
              Case{"\x01\xff\xfe garbage \n\0\0\0=", std::nullopt, false},
              Case{"fullscreen=1\nwidth=800\nheight=640\ncolour=red\n", true, true},
+             Case{"fullscreen=1\nwidth=800\nheight=640\nparole=oui\n", true, true},
          }) {
         ReadSettings read = parseSettings(text);
         EXPECT_NE(read.problems, "") << text;
         EXPECT_EQ(read.settings.fullscreen, fullscreen) << text;
+        EXPECT_FALSE(read.settings.parole) << text;
         EXPECT_EQ(read.settings.width.has_value() && read.settings.height.has_value(), sized)
             << text;
     }
@@ -79,10 +83,11 @@ TEST(Settings, SizesAreKeptUpToTheEdgesOfTheirRangesAndRefusedPastThem) {
 
 TEST_F(SettingsFile, IsWrittenWholeAndReadBack) {
     EXPECT_EQ(loadSettings(file).problems, "") << "a first run has no file, and that is fine";
-    ASSERT_EQ(saveSettings(file, {false, 1502, 1200}), "");
+    ASSERT_EQ(saveSettings(file, {false, 1502, 1200, true}), "");
     ReadSettings read = loadSettings(file);
     EXPECT_EQ(read.problems, "");
     EXPECT_EQ(read.settings.fullscreen, false);
+    EXPECT_EQ(read.settings.parole, true);
     EXPECT_EQ(read.settings.width, 1502);
     ASSERT_EQ(saveSettings(file, {true, 751, 600}), "");
     EXPECT_EQ(loadSettings(file).settings.width, 751);

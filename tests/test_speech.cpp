@@ -1,22 +1,14 @@
 // Speech: what a player who cannot see hears, over the recorded games and at the keys,
 // checked against what the window shows and what the maps hold.
 #include "Listener.h"
+#include "Recorded.h"
 #include "world/Legend.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <map>
 
-namespace fs = std::filesystem;
-
 namespace {
-std::vector<ReplayEvent> recorded(const std::string& name) {
-    std::ifstream in(fs::path(EPEE_SOURCE_DIR) / "tests/replays" / (name + ".replay"));
-    return parseReplay(in);
-}
-
 // A text as a reader says it: its words, one blank apart.
 std::string words(const std::string& text) {
     std::istringstream in(text);
@@ -134,7 +126,7 @@ std::optional<std::pair<std::string, bool>> cueInFront(const std::string& text) 
 TEST(Speech, TheQuestIsHeardAsTheWindowShowsIt) {
     QuestWatcher watcher;
     Listener listener([&](const FrmIntro& g) { watcher(g); });
-    listener.play(recorded("quest"));
+    listener.play(recordedGame("quest"));
     const std::vector<Heard> log = listener.heard();
 
     // Every message once, when it opens, in order, word for word as drawn.
@@ -203,12 +195,8 @@ TEST(Speech, TheRecordedGamesKeepTheirDigestsWhileSpoken) {
     for (const char* name : {"doors", "mashing", "quest"}) {
         SCOPED_TRACE(name);
         Listener listener;
-        listener.play(recorded(name));
-        std::string expected;
-        std::ifstream(fs::path(EPEE_SOURCE_DIR) / "tests/replays" /
-                      (std::string(name) + ".digest")) >>
-            expected;
-        EXPECT_EQ(listener.session().digest(), expected);
+        listener.play(recordedGame(name));
+        EXPECT_EQ(listener.session().digest(), recordedDigest(name));
         EXPECT_FALSE(listener.heard().empty());
     }
 }

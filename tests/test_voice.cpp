@@ -2,14 +2,11 @@
 // reads the screen, F1 describes the hero's place from the map, F2 says the last texts
 // again, turned off it goes quiet while the log goes on; the setting is remembered.
 #include "Listener.h"
-#include "platform/Settings.h"
+#include "Recorded.h"
 #include "platform/Voice.h"
 #include "world/Legend.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace {
 // Keeps what reaches it.
@@ -18,13 +15,6 @@ struct Recorder : SpeechOutput {
     explicit Recorder(std::vector<Utterance>* into) : said(into) {}
     void say(const Utterance& u) override { said->push_back(u); }
 };
-
-std::vector<ReplayEvent> questUpTo(std::int64_t ms) {
-    std::ifstream in(std::filesystem::path(EPEE_SOURCE_DIR) / "tests/replays/quest.replay");
-    std::vector<ReplayEvent> events = parseReplay(in);
-    std::erase_if(events, [&](const ReplayEvent& e) { return e.ms > ms; });
-    return events;
-}
 
 std::vector<std::string> textsOf(const std::vector<Utterance>& said) {
     std::vector<std::string> texts;
@@ -111,15 +101,4 @@ TEST(Voice, DescribesTheFourTilesAroundAndWhatTheHeroHolds) {
     EXPECT_EQ(describe(), "Vous tenez : Clé bleue, Clé mage.");
     EXPECT_TRUE(spoken.at(0).text.starts_with("Le couloir. "));
     EXPECT_GE(nameOf.size(), 3u);
-}
-
-TEST(Voice, TheSettingsFileRemembersWhetherTheGameSpoke) {
-    EXPECT_EQ(parseSettings("parole=1\n").settings.parole, true);
-    EXPECT_EQ(parseSettings("parole = 0\n").settings.parole, false);
-    const ReadSettings spoiled = parseSettings("parole=oui\nfullscreen=1\n");
-    EXPECT_FALSE(spoiled.settings.parole);
-    EXPECT_EQ(spoiled.settings.fullscreen, true);
-    EXPECT_NE(spoiled.problems.find("parole"), std::string::npos);
-    for (bool on : {true, false})
-        EXPECT_EQ(parseSettings(formatSettings({false, 751, 600, on})).settings.parole, on);
 }
