@@ -1,6 +1,8 @@
 // The cue table: every word the narrator adds to the game's own texts.
 #include "Cues.h"
 
+#include "world/Legend.h"
+
 namespace Cue {
 
 std::string_view areaName(Area area) {
@@ -17,78 +19,53 @@ std::string_view areaName(Area area) {
     return "";
 }
 
-// Tiles drawn alike are named alike: a cue tells no more than the picture shows.
-std::string_view tileName(char tile) {
-    switch (tile) {
-    case 'Y':
-        return "un arbre";
-    case 't':
-        return "un tronc d'arbre";
-    case 'g':
-        return "de l'herbe";
-    case 'a':
-        return "des dalles";
-    case 'A':
-        return "un chemin sous l'eau";
-    case 'e':
-    case 'E':
-        return "de l'eau";
-    case 'k':
-        return "de l'eau peu profonde";
-    case 'n':
-        return "du sable";
-    case 'o':
-        return "un pont";
-    case 'M':
-        return "un mur de maison";
-    case 'T':
-        return "un toit";
-    case 'm':
-        return "un mur de briques";
-    case 'W':
-        return "un mur de pierres";
-    case 'N':
-        return "des rochers";
-    case 'i':
-        return "un escalier";
-    case 'G':
-        return "un passage";
-    case 'P':
-    case 'p':
-    case '9':
-        return "une porte";
-    case '1':
-        return "le mage";
-    case 'c':
-    case '4':
-    case '5':
-    case '6':
-    case '7':
-        return "un coffre fermé";
-    case '8':
-        return "un coffre de fer fermé";
-    case 'C':
-    case 'F':
-        return "un coffre ouvert";
-    case 's':
-        return "une switche";
-    case 'S':
-        return "une switche enfoncée";
-    case '2':
-        return "un seau";
-    case 'O':
-        return "un socle vide";
-    case 'X':
-        return "l'orbe sur son socle";
-    case 'H':
-        return "l'épée";
+namespace {
+// What each tile's picture shows, with its article. A tile is named by its picture, so
+// tiles drawn alike are named alike: a cue tells no more than the eyes get.
+struct PictureName {
+    Picture Controls::*picture;
+    std::string_view name;
+};
+
+constexpr PictureName kTileNames[] = {
+    {&Controls::imgArbre, "un arbre"},
+    {&Controls::imgTronc, "un tronc d'arbre"},
+    {&Controls::imgGazon, "de l'herbe"},
+    {&Controls::imgAsphalte, "des dalles"},
+    {&Controls::imgAsphalte2, "un chemin sous l'eau"},
+    {&Controls::imgEau, "de l'eau"},
+    {&Controls::imgEau2, "de l'eau peu profonde"},
+    {&Controls::imgSable, "du sable"},
+    {&Controls::imgPont, "un pont"},
+    {&Controls::imgMurMaison, "un mur de maison"},
+    {&Controls::imgToit, "un toit"},
+    {&Controls::imgMur, "un mur de briques"},
+    {&Controls::imgMur2, "un mur de pierres"},
+    {&Controls::imgGrotte, "des rochers"},
+    {&Controls::imgEscalier, "un escalier"},
+    {&Controls::imgGate, "un passage"},
+    {&Controls::imgPorte, "une porte"},
+    {&Controls::imgMage, "le mage"},
+    {&Controls::imgCoffre, "un coffre fermé"},
+    {&Controls::imgCoffre2, "un coffre de fer fermé"},
+    {&Controls::imgCoffreOuvert, "un coffre ouvert"},
+    {&Controls::imgCoffreOuvert2, "un coffre ouvert"},
+    {&Controls::imgSwitche, "une switche"},
+    {&Controls::imgSwitche2, "une switche enfoncée"},
+    {&Controls::imgSceau, "un seau"},
+    {&Controls::imgOrbe, "un socle vide"},
+    {&Controls::imgOrbe2, "l'orbe sur son socle"},
+    {&Controls::imgÉpée, "l'épée"},
     // The empty picture lets the black background show.
-    case 'v':
-    case 'V':
-        return "le noir";
-    default:
-        return "rien";
-    }
+    {&Controls::imgVide, "le noir"},
+};
+} // namespace
+
+std::string_view tileName(char tile) {
+    const auto picture = tilePicture(tile);
+    for (const PictureName& p : kTileNames)
+        if (picture && p.picture == picture) return p.name;
+    return "rien";
 }
 
 std::string inFront(char tile, bool bumped) {

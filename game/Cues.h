@@ -12,7 +12,7 @@ namespace Cue {
 std::string inFront(char tile, bool bumped);
 // The area's name, said on entering it.
 std::string_view areaName(Area area);
-// What a tile looks like, with its article: "un arbre", "de l'eau".
+// What a tile's picture shows, with its article: "un arbre", "de l'eau"; "rien" off the map.
 std::string_view tileName(char tile);
 // A letter of the name grid as said: the blank cell has a name, the others read as drawn.
 std::string letter(const std::string& shown);

@@ -46,6 +46,12 @@ const std::array<Default, KeyBindings::kActions>& defaults() {
     return table;
 }
 
+// An action's usual keys or buttons.
+const Inputs& usual(Device device, std::size_t action) {
+    const Default& d = defaults()[action];
+    return device == Device::Keyboard ? d.keys : d.buttons;
+}
+
 std::string_view trim(std::string_view s) {
     const auto first = s.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
@@ -118,9 +124,9 @@ struct Taken {
 
 std::string refusal(const std::string& line, const std::string& why, Device device,
                     std::size_t action) {
-    const std::string usual = join(device, KeyBindings().inputs(device, action));
+    const std::string kept = join(device, usual(device, action));
     return "[touches] " + line + ": " + why + "; " + lineName(device, action) + " keeps " +
-           (usual.empty() ? "none" : usual);
+           (kept.empty() ? "none" : kept);
 }
 
 // The first action on the same device, other than this one, that has one of its inputs.
@@ -145,7 +151,7 @@ void refuseClashes(std::vector<Taken>& taken, ReadBindings& read) {
         const std::string why = inputName(t.device, found->second) + " is " +
                                 lineName(t.device, found->first) + "'s already";
         read.warnings.push_back(refusal(t.line, why, t.device, t.action));
-        read.bindings.bind(t.device, t.action, KeyBindings().inputs(t.device, t.action));
+        read.bindings.bind(t.device, t.action, usual(t.device, t.action));
         taken.erase(taken.begin() + std::ptrdiff_t(i));
         i = taken.size();
     }
@@ -163,10 +169,9 @@ const std::array<PlayerAction, KeyBindings::kActions>& KeyBindings::actions() {
 }
 
 KeyBindings::KeyBindings() {
-    for (std::size_t i = 0; i < kActions; ++i) {
-        bound_[0][i] = defaults()[i].keys;
-        bound_[1][i] = defaults()[i].buttons;
-    }
+    for (Device device : {Device::Keyboard, Device::Gamepad})
+        for (std::size_t i = 0; i < kActions; ++i)
+            bind(device, i, usual(device, i));
 }
 
 std::optional<TranslatedKey> KeyBindings::find(Device device, Input input) const {

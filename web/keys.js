@@ -56,9 +56,10 @@
   function onKey(e) {
     if (!e.isTrusted) return;
     if (dialog.open) return inDialog(e);
-    // The keys that press the dialog's button are the button's, not the game's (which
-    // would keep the Enter that presses it).
-    if (e.target === opener) return e.stopImmediatePropagation();
+    // Space and Enter on a focused page button ("Touches", "Voix"...) press it, and are not
+    // the game's (which would keep the Enter that presses it).
+    if (e.target instanceof HTMLButtonElement && (e.key === ' ' || e.key === 'Enter'))
+      return e.stopImmediatePropagation();
     if (e.type === 'keypress') return;
     if (e.ctrlKey || e.altKey || e.metaKey) return;
     const a = actionOf(e.key);

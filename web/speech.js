@@ -72,16 +72,10 @@
   }
   const toggle = () => setVoice(!voiceOn, true);
 
-  // A click leaves the focus where it was, so the game's keys still reach the game; from
-  // the keyboard the button answers its own Space and Enter, which the game never sees (it
-  // would also cancel the press that a button takes as a click).
+  // A click leaves the focus where it was, so the game's keys still reach the game (from
+  // the keyboard, the page's key handling gives the button its own Space and Enter).
   button.addEventListener('mousedown', (e) => e.preventDefault());
   button.addEventListener('click', toggle);
-  for (const type of ['keydown', 'keypress', 'keyup']) {
-    button.addEventListener(type, (e) => {
-      if (e.key === ' ' || e.key === 'Enter') e.stopPropagation();
-    });
-  }
   // F3 is the button's key; F1 and F2 belong to the game, never to the browser's help or search.
   window.addEventListener('keydown', (e) => {
     if (!['F1', 'F2', 'F3'].includes(e.key)) return;

@@ -81,6 +81,11 @@ const Picture* tileTemplate(const FrmIntro& w, char tile) {
     return &(w.*(indoors && meaning->indoors ? meaning->indoors : meaning->outdoors));
 }
 
+Picture Controls::*tilePicture(char tile) {
+    const TileMeaning* meaning = meaningOf(tile);
+    return meaning ? meaning->outdoors : nullptr;
+}
+
 bool blocksStep(char tile) {
     const TileMeaning* meaning = meaningOf(tile);
     return meaning && meaning->blocks;

@@ -18,6 +18,9 @@ char viewTile(const GameState& state, int row, int column);
 // The picture template that draws a tile in the current area; null for a character
 // outside the legend.
 const Picture* tileTemplate(const FrmIntro& window, char tile);
+// The template that draws a tile outdoors (indoors a door has another picture of the same
+// thing); null for a character outside the legend.
+Picture Controls::*tilePicture(char tile);
 
 // Whether the hero is stopped by this tile.
 bool blocksStep(char tile);
