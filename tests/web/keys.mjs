@@ -7,7 +7,7 @@
 import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { layoutFaults, playArea } from './layout.mjs';
-import { check, done, launch, messageShown, open, playQuest, serve, sleep, titleBlue,
+import { check, done, launch, messageShown, open, playKeys, serve, sleep, titleBlue,
          waitFor } from './page.mjs';
 
 const site = process.argv[2];
@@ -50,11 +50,6 @@ async function accessibleNames(page) {
 
 // The quest's keys as this player presses them.
 const zqsd = { Space: 'Enter', Left: 'KeyQ', Up: 'KeyZ', Right: 'KeyD', Down: 'KeyS' };
-const playZqsd = (page, from, to, start) => playQuest(async (what) => {
-  if (!zqsd[what]) return null;
-  await page.keyboard.down(zqsd[what]);
-  return () => page.keyboard.up(zqsd[what]);
-}, from, to, start);
 
 const browser = await launch();
 const main = await serve(site);
@@ -105,7 +100,7 @@ try {
   check(await keyShown(page, 'haut') === 'Z' && await keyShown(page, 'action') === 'Entrée',
         'after a reload the dialog still shows Z and Entrée');
   const start = await page.evaluate(() => performance.timeOrigin + started);
-  await playZqsd(page, '', 'island', start);
+  await playKeys(page, '', 'island', { names: zqsd, start });
   check(await waitFor('message', 3, () => messageShown(page)),
         'played on ZQSD and Enter, the quest reaches the island and its message');
   const codes = keyCodes(game);

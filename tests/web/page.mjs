@@ -133,12 +133,28 @@ export function questLines(from, to) {
   return lines;
 }
 
-// Plays the quest's keys in real time with press(what); each pause is kept whole even when
-// a key went out late, so that a busy machine never brings two keys closer together.
-// press() resolves once the key is taken, and returns the release to send after.
+// Plays the quest's keys in real time with press(what), after the mark FROM up to the mark
+// TO, or up to the moment TO when it is a number; each pause is kept whole even when a key
+// went out late, so that a busy machine never brings two keys closer together. press()
+// resolves once the key is taken, and returns the release to send after.
+// The keyboard's keys for the quest's names of them.
+export const keyNames = { Space: 'Space', Enter: 'Enter', Esc: 'Escape', Left: 'ArrowLeft', Up: 'ArrowUp',
+                          Right: 'ArrowRight', Down: 'ArrowDown', M: 'KeyM', R: 'KeyR', V: 'KeyV', B: 'KeyB' };
+
+// Plays the quest on the page's keyboard, each key by its name in NAMES (a key without one
+// is only waited for); BEFORE, if given, is awaited before each key.
+export const playKeys = (page, from, to, { names = keyNames, start, before } = {}) =>
+  playQuest(async (what) => {
+    if (!names[what]) return null;
+    if (before) await before();
+    await page.keyboard.down(names[what]);
+    return () => page.keyboard.up(names[what]);
+  }, from, to, start);
+
 export async function playQuest(press, from, to, start = Date.now()) {
+  const lines = typeof to === 'number' ? questLines(from).filter((l) => l.ms <= to) : questLines(from, to);
   let sent = start, last = from ? null : 0;
-  for (const { ms, what } of questLines(from, to)) {
+  for (const { ms, what } of lines) {
     if (last !== null) await sleep(sent + ms - last - Date.now());
     sent = Date.now();
     last = ms;

@@ -7,7 +7,7 @@
 import { cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { average, check, done, launch, messageShown, open, playQuest, serve, sleep, titleBlue,
+import { average, check, done, launch, messageShown, open, playKeys, serve, sleep, titleBlue,
          waitFor } from './page.mjs';
 
 const site = process.argv[2];
@@ -17,14 +17,7 @@ mkdirSync(shots, { recursive: true });
 const shown = (page, id) => page.$eval('#' + id, (e) => !e.hidden);
 
 // Plays the quest's keys from the keyboard.
-const play = (page, from, to, start) => playQuest(async (what) => {
-  if (!keyNames[what]) return null;
-  await page.keyboard.down(keyNames[what]);
-  return () => page.keyboard.up(keyNames[what]);
-}, from, to, start);
-
-const keyNames = { Space: 'Space', Enter: 'Enter', Esc: 'Escape', Left: 'ArrowLeft', Up: 'ArrowUp',
-                   Right: 'ArrowRight', Down: 'ArrowDown', M: 'KeyM', R: 'KeyR', V: 'KeyV', B: 'KeyB' };
+const play = (page, from, to, start) => playKeys(page, from, to, { start });
 
 // Mean gap in ms and count of the ticks of a timer in a trace between two moments (ms).
 function ticks(trace, timer, from, to) {

@@ -1,20 +1,14 @@
 // The game's words on the page as a screen reader gets them: the live region read through
 // Chromium's accessibility tree while a player goes from the title to the first chest, with
 // the browser's voice on ("Voix", its speechSynthesis recorded in place of the real one):
-// what the voice says in French; F1, F2 and F3; the button from the keyboard and remembered;
-// then the button on a desktop and on a phone, in screenshots.
-//   node speech.mjs SITE_DIR [SHOTS_DIR]
-import { mkdirSync } from 'node:fs';
-import { join } from 'node:path';
-import { check, done, launch, open, playQuest, questLines, serve, sleep, titleBlue,
+// what the voice says in French; F1, F2 and F3; the button from the keyboard and remembered.
+// (Where the button stands on a phone, the layout checks of touch.mjs and keys.mjs say.)
+//   node speech.mjs SITE_DIR
+import { check, done, launch, open, playKeys, serve, sleep, titleBlue,
          waitFor } from './page.mjs';
 
 const site = process.argv[2];
-const shots = process.argv[3] || join(site, '..', 'shots');
-mkdirSync(shots, { recursive: true });
 
-const keyNames = { Space: 'Space', Enter: 'Enter', Esc: 'Escape', Left: 'ArrowLeft', Up: 'ArrowUp',
-                   Right: 'ArrowRight', Down: 'ArrowDown', M: 'KeyM', R: 'KeyR', V: 'KeyV', B: 'KeyB' };
 const ON = 'Lecture à voix haute activée';
 
 // Runs in the page before its scripts: the browser's voice only records what it is asked.
@@ -70,24 +64,6 @@ function watchSteps(page) {
   return () => waitFor('the hero stands still', 2, async () => Date.now() - moved.at > 60);
 }
 
-// The quest's keys after the mark FROM up to the moment UNTIL (ms), at the quest's pace.
-async function playUntil(page, from, until, still) {
-  const count = questLines(from).filter((l) => l.ms <= until).length;
-  const played = new Error('played');
-  let n = 0;
-  await playQuest(async (what) => {
-    if (++n > count) throw played;
-    if (!keyNames[what]) return null;
-    await still();
-    await page.keyboard.down(keyNames[what]);
-    return () => page.keyboard.up(keyNames[what]);
-  }, from, '').catch((e) => { if (e !== played) throw e; });
-}
-const play = (page, from, to) => playQuest(async (what) => {
-  if (!keyNames[what]) return null;
-  await page.keyboard.down(keyNames[what]);
-  return () => page.keyboard.up(keyNames[what]);
-}, from, to);
 
 // Whether a text was heard after another (both given by their beginnings).
 const heardAfter = (heard, first, then) => {
@@ -122,18 +98,18 @@ try {
     check(await waitFor('prompt', 6, async () => heardOne(region.heard, 'Appuyez sur space.')) &&
           heardAfter(region.heard, "L'Épée légendaire, par notre studio", 'Appuyez sur space.'),
           `the title says its credit, then its prompt (${region.heard.slice(0, 3).join(' | ')})`);
-    await play(page, 'title', 'name-entry');
+    await playKeys(page, 'title', 'name-entry');
     await sleep(300);
     check((await regionText(page)).startsWith('Écrivez le nom du héro'), 'the name entry says what to do');
-    await play(page, 'name-entry', 'island');
+    await playKeys(page, 'name-entry', 'island');
     await sleep(300);
     const letters = region.heard.filter((t) => t.length === 1 || t === 'FIN');
     check(letters.length >= 10 && heardOne(region.heard, 'Elaine'),
           `the letters under the box and the name as it grows are said (${letters.join(' ')})`);
     check((await regionText(page)).startsWith("L'épée légendaire se trouve sur cette île."),
           'the island says its opening message as it opens');
-    await play(page, 'island', 'menu');
-    await playUntil(page, 'menu', 52400, still);
+    await playKeys(page, 'island', 'menu');
+    await playKeys(page, 'menu', 52400, { before: still });
     await region.stop();
     check(heardAfter(region.heard, "L'épée légendaire se trouve", 'INVENTAIRE: AIDE:') &&
           heardAfter(region.heard, 'INVENTAIRE: AIDE:', 'R= 1'),
@@ -192,40 +168,6 @@ try {
           `Space, Enter, Space on the focused button: the voice off, and the title stays (${state})`);
     await page.reload();
     check((await voiceButton(page))?.pressed === false, 'the voice is still off after a reload');
-    await page.close();
-  }
-
-  // The button as a player sees it, voice on, on a desktop and on a phone.
-  const phone = { deviceScaleFactor: 3, isMobile: true, hasTouch: true };
-  const views = { desktop: { width: 1000, height: 700 },
-                  'phone-portrait': { width: 390, height: 844, ...phone },
-                  'phone-landscape': { width: 844, height: 390, isLandscape: true, ...phone } };
-  for (const [view, viewport] of Object.entries(views)) {
-    const { page } = await openPage(browser, url, viewport);
-    await page.evaluate(() => localStorage.setItem('epee-voix', '1'));
-    await page.reload();
-    await waitFor('title', 5, () => titleBlue(page));
-    await page.screenshot({ path: join(shots, `voice-${view}.png`) });
-    if (viewport.hasTouch) {
-      const faults = await page.evaluate(() => {
-        const box = (e) => e.getBoundingClientRect();
-        const over = (a, b) => a.left < b.right - 0.5 && b.left < a.right - 0.5 &&
-                               a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5;
-        const voice = box(document.getElementById('voice'));
-        const others = [...document.querySelectorAll('#touch [aria-label], #fullscreen')]
-          .filter((e) => e.checkVisibility()).map(box);
-        const c = box(document.getElementById('canvas'));
-        const s = Math.min(c.width / 751, c.height / 600);
-        const area = { left: c.left + (c.width - 751 * s) / 2, top: c.top + (c.height - 600 * s) / 2 };
-        Object.assign(area, { right: area.left + 751 * s, bottom: area.top + 600 * s });
-        return [voice.width >= 44 && voice.height >= 44 ? '' : 'smaller than 44 x 44',
-                over(voice, area) ? 'over the play area' : '',
-                others.some((o) => over(voice, o)) ? 'over another control' : '',
-                voice.right <= innerWidth && voice.bottom <= innerHeight ? '' : 'off the screen']
-          .filter(Boolean);
-      });
-      check(faults.length === 0, `on a ${view}, "Voix" stands clear and big enough (${faults.join(', ')})`);
-    }
     await page.close();
   }
 } finally {
