@@ -3,16 +3,12 @@
 // reach the game, a reload keeps them, the quest reaches the island with them, "Rétablir"
 // brings the usual keys back; its controls have names a screen reader says; and the touch
 // controls for the left hand keep the layout rules at the phone sizes, and are remembered.
-//   node keys.mjs SITE_DIR [SHOTS_DIR]
-import { mkdirSync } from 'node:fs';
-import { join } from 'node:path';
+//   node keys.mjs SITE_DIR
 import { layoutFaults, playArea } from './layout.mjs';
 import { check, done, launch, messageShown, open, playKeys, serve, sleep, titleBlue,
          waitFor } from './page.mjs';
 
 const site = process.argv[2];
-const shots = process.argv[3] || join(site, '..', 'shots');
-mkdirSync(shots, { recursive: true });
 
 const desktop = { width: 1280, height: 800 };
 const phone = (width, height) => ({ width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true,
@@ -76,8 +72,6 @@ try {
   await rebind(page, 'menu', 'Escape');
   check(await dialogOpen(page) && await keyShown(page, 'menu') === 'M' && /inchangé/.test(await said(page)),
         'Esc while a button waits cancels the wait and leaves the dialog open');
-  await sleep(300);
-  await page.screenshot({ path: join(shots, 'keys-dialog-desktop.png') });
   const names = await accessibleNames(page);
   const nameOf = (role, pattern) => names.some(([r, n]) => r === role && pattern.test(n || ''));
   check(nameOf('dialog', /^Touches$/) && nameOf('button', /^Haut Z$/) && nameOf('button', /^Action Entrée$/) &&
@@ -139,8 +133,6 @@ try {
   await page.tap('#keys-open');
   await waitFor('the dialog', 2, () => dialogOpen(page));
   await page.tap('#keys-left-handed');
-  await sleep(300);
-  await page.screenshot({ path: join(shots, 'keys-dialog-phone.png') });
   await page.tap('#keys .keys-close');
   await page.reload();
   await waitFor('title', 10, () => titleBlue(page));
@@ -153,12 +145,6 @@ try {
   check(await page.evaluate(() => document.documentElement.classList.contains('gaucher')) &&
         sides.pad >= area.left + area.width && sides.buttons <= area.left,
         'after a reload the d-pad stands right of the play area and the buttons left of it');
-  for (const [landscape, portrait] of [[phone(844, 390), phone(390, 844)]])
-    for (const [where, size] of [['landscape', landscape], ['portrait', portrait]]) {
-      await page.setViewport(size);
-      await sleep(300);
-      await page.screenshot({ path: join(shots, `keys-left-handed-${where}.png`) });
-    }
   // The colour buttons show as they do with the menu open, so every control is measured.
   await page.evaluate(() => { document.getElementById('touch').dataset.phase = 'menu'; });
   for (const [w, h] of [[360, 800], [390, 844], [412, 915], [820, 1180]])
