@@ -106,7 +106,6 @@ test-deps: deps web-deps windows-deps linux-deps
 # instead of building it again beside another lane.
 BUILT = $(if $(STAGED),,build)
 
-
 unit-tests: $(BUILT)
 	$(CTEST) --test-dir $(BUILD) -j $(JOBS)
 

@@ -3,7 +3,6 @@
 // plays on a system without it.
 #include "Speech.h"
 
-#if defined(__linux__) && !defined(__EMSCRIPTEN__)
 #include <dlfcn.h>
 #include <libspeechd.h>
 
@@ -68,10 +67,3 @@ std::unique_ptr<SpeechDispatcher> SpeechDispatcher::open(std::string& unavailabl
 std::unique_ptr<SpeechOutput> systemSpeech(std::string& unavailable) {
     return SpeechDispatcher::open(unavailable);
 }
-#else
-// The other platforms' voices are their own files; until one is there, the game is silent.
-std::unique_ptr<SpeechOutput> systemSpeech(std::string& unavailable) {
-    unavailable = "this build has no voice";
-    return nullptr;
-}
-#endif
