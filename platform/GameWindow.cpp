@@ -42,7 +42,8 @@ void fail(const char* what) {
 } // namespace
 
 GameWindow::GameWindow(const WindowChoice& choice)
-    : keys_(choice.keys), voice_(choice.speech, speechLogFromEnvironment([this] { return now(); })) {
+    : keys_(choice.keys),
+      voice_(choice.speech, speechLogFromEnvironment([this] { return now(); })) {
     chooseRenderer();
     // The game reads keys, never typed text, so the X input method's compose table is of
     // no use to it, and reading it takes 12 to 20 ms of the start-up. A player's own

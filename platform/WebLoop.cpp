@@ -23,7 +23,7 @@ struct WebPlay {
     Game game;
     long wakeUp = 0; // the pending timeout, 0 when none
     bool framePending = false;
-    bool drawn = false; // the page's loading screen gives way at the first picture
+    bool drawn = false;     // the page's loading screen gives way at the first picture
     std::string_view phase; // the last one told to the page
 };
 
@@ -75,6 +75,9 @@ EM_BOOL onFrame(double, void* data) {
 void gameOver(WebPlay& play) {
     if (play.wakeUp) emscripten_clear_timeout(play.wakeUp);
     play.wakeUp = 0;
+    // The fade's last step ends the game in the same tick; its black is shown now, as no
+    // frame will draw it, so a busy page never leaves a half-faded picture under the end screen.
+    play.window.present(*play.game);
     // The page shows its end screen; its "Rejouer" button calls back for a new game.
     EM_ASM({ Module.onGameEnd(function() { Module._epee_new_game($0); }); }, &play);
 }

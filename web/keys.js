@@ -140,12 +140,18 @@
   left.addEventListener('change', () => { setLeft(left.checked); write(leftKey, left.checked ? '1' : null); });
 
   opener.addEventListener('mousedown', (e) => e.preventDefault());
-  opener.addEventListener('click', () => { show(); said.textContent = ''; dialog.showModal(); });
+  // The game's canvas holds the focus as the dialog opens, so closing gives it straight back,
+  // before the dialog's 'close' event: a key pressed at once goes to the game, not to "Touches".
+  opener.addEventListener('click', () => {
+    show();
+    said.textContent = '';
+    document.getElementById('canvas').focus();
+    dialog.showModal();
+  });
   dialog.querySelector('.keys-close').addEventListener('click', () => dialog.close());
   // Closed, the dialog gives the keyboard back to the game.
   dialog.addEventListener('close', () => {
     waiting = null;
-    opener.blur();
     document.getElementById('canvas').focus();
   });
   show();
