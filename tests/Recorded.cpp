@@ -1,13 +1,24 @@
 // The recorded games, read from the source tree: only this file is told where it is.
 #include "Recorded.h"
 
+#include <filesystem>
 #include <fstream>
+#include <set>
 
 namespace {
-std::string recordedFile(const std::string& name, const char* extension) {
-    return std::string(EPEE_SOURCE_DIR) + "/tests/replays/" + name + extension;
+const std::filesystem::path kReplays = std::filesystem::path(EPEE_SOURCE_DIR) / "tests/replays";
+
+std::filesystem::path recordedFile(const std::string& name, const char* extension) {
+    return kReplays / (name + extension);
 }
 } // namespace
+
+std::vector<std::string> recordedNames() {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(kReplays))
+        if (entry.path().extension() == ".replay") names.insert(entry.path().stem().string());
+    return {names.begin(), names.end()};
+}
 
 std::vector<ReplayEvent> recordedGame(const std::string& name) {
     std::ifstream in(recordedFile(name, ".replay"));

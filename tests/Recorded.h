@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+// The names of the recorded games, as their files are named.
+std::vector<std::string> recordedNames();
 std::vector<ReplayEvent> recordedGame(const std::string& name);
 // The recorded quest's events up to the moment `ms`.
 std::vector<ReplayEvent> questUpTo(std::int64_t ms);

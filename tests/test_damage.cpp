@@ -4,20 +4,15 @@
 // The quest and the mashed keys are played at every scale; the long walk through every door
 // (thousands of curtain ticks) at 1x only, and only by make test.
 #include "Canvas.h"
+#include "Recorded.h"
 #include "game/CorePort.h"
-#include "proof/Replay.h"
 #include "shell/WindowTimers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <string>
 #include <tuple>
-
-namespace fs = std::filesystem;
 
 namespace {
 // Where the two frames first differ, or nothing.
@@ -33,11 +28,10 @@ std::string firstDifference(const Canvas& partial, const Canvas& whole) {
 }
 
 // Plays a recorded game at a scale; returns how many frames were compared.
-int compareFramesOf(const fs::path& replay, double scale) {
+int compareFramesOf(const std::string& recorded, double scale) {
     const int w = int(std::lround(751 * scale)), h = int(std::lround(600 * scale));
     Canvas partial(w, h), whole(w, h);
-    SCOPED_TRACE(replay.filename().string());
-    std::ifstream in(replay);
+    SCOPED_TRACE(recorded);
     ReplaySession session(false);
     FrmIntro& game = session.game();
     bool drew = !partial.renderer.update(buildDrawList(game)).empty();
@@ -46,7 +40,7 @@ int compareFramesOf(const fs::path& replay, double scale) {
         drew = !partial.renderer.update(buildDrawList(game)).empty() || drew;
     });
     int compared = 0;
-    for (const ReplayEvent& event : parseReplay(in)) {
+    for (const ReplayEvent& event : recordedGame(recorded)) {
         session.play(event);
         drew = !partial.renderer.update(buildDrawList(game)).empty() || drew;
         if (!drew) continue;
@@ -60,15 +54,13 @@ int compareFramesOf(const fs::path& replay, double scale) {
     return compared;
 }
 
-const fs::path kReplays = fs::path(EPEE_SOURCE_DIR) / "tests/replays";
-
 // A recorded game and a scale: each pair a test of its own, so that they share the cores.
 class DamageAtScale : public testing::TestWithParam<std::tuple<std::string, double>> {};
 } // namespace
 
 TEST_P(DamageAtScale, TheQuestAndTheMashedKeysLookTheSameDrawnByChangesOrWhole) {
     const auto [game, scale] = GetParam();
-    EXPECT_GT(compareFramesOf(kReplays / (game + ".replay"), scale), 100);
+    EXPECT_GT(compareFramesOf(game, scale), 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, DamageAtScale,
@@ -81,5 +73,5 @@ INSTANTIATE_TEST_SUITE_P(Scales, DamageAtScale,
                          });
 
 TEST(Damage, TheWalkThroughEveryDoorLooksTheSameDrawnByChangesOrWhole) {
-    EXPECT_GT(compareFramesOf(kReplays / "doors.replay", 1.0), 100);
+    EXPECT_GT(compareFramesOf("doors", 1.0), 100);
 }

@@ -1,15 +1,10 @@
 // Recorded games of tests/replays: each must still lead to the digest recorded beside it
 // and keep every rule of the game on the way; and the replay text format itself.
-#include "proof/Replay.h"
+#include "Recorded.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <set>
 #include <sstream>
-
-namespace fs = std::filesystem;
 
 namespace {
 std::vector<ReplayEvent> parse(const std::string& text) {
@@ -29,26 +24,19 @@ std::string errorOf(const std::string& text) {
 } // namespace
 
 TEST(Replays, EachRecordedGameReachesItsDigestKeepingEveryRule) {
-    std::set<std::string> played;
-    for (const auto& entry : fs::directory_iterator(fs::path(EPEE_SOURCE_DIR) / "tests/replays")) {
-        const fs::path& file = entry.path();
-        if (file.extension() != ".replay") continue;
-        played.insert(file.stem().string());
-        SCOPED_TRACE(file.filename().string());
-        std::ifstream in(file);
+    for (const std::string& name : recordedNames()) {
+        SCOPED_TRACE(name);
         ReplaySession session;
-        for (const ReplayEvent& event : parseReplay(in)) {
+        for (const ReplayEvent& event : recordedGame(name)) {
             session.play(event);
             for (const std::string& rule : session.takeViolations())
                 ADD_FAILURE() << formatEvent(event) << ": " << rule;
         }
-        std::string expected;
-        std::ifstream(fs::path(file).replace_extension(".digest")) >> expected;
-        EXPECT_EQ(session.digest(), expected)
+        EXPECT_EQ(session.digest(), recordedDigest(name))
             << "the game now behaves differently on this replay: explain why, then record the "
                "new digest with epee_replay --update";
     }
-    EXPECT_EQ(played, (std::set<std::string>{"doors", "mashing", "quest"}));
+    EXPECT_EQ(recordedNames(), (std::vector<std::string>{"doors", "mashing", "quest"}));
 }
 
 TEST(Replays, TextFormatReadsEventsAndRejectsMalformedLines) {

@@ -1,21 +1,16 @@
 // The screen the web page is told of, through the whole recorded quest: the page shows the
 // colour buttons of a touch screen only while the menu is open.
+#include "Recorded.h"
 #include "game/CorePort.h"
-#include "proof/Replay.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
 
 TEST(ShownScreen, FollowsTheQuestFromTheTitleToTheEnd) {
-    std::ifstream in(std::filesystem::path(EPEE_SOURCE_DIR) / "tests/replays/quest.replay");
     ReplaySession session(false);
     std::vector<std::string> phases{shownScreen(session.game())};
-    for (const ReplayEvent& event : parseReplay(in)) {
+    for (const ReplayEvent& event : recordedGame("quest")) {
         session.play(event);
         if (phases.back() != shownScreen(session.game()))
             phases.emplace_back(shownScreen(session.game()));

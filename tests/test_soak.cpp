@@ -2,17 +2,13 @@
 // time) with every rule of the game checked after each key and tick. Episodes start from
 // the title or from any point of the recorded games, so that every screen from the title
 // to the victory gets its share. EPEE_SOAK_EVENTS sets another count.
-#include "proof/Replay.h"
+#include "Recorded.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <random>
-
-namespace fs = std::filesystem;
 
 namespace {
 enum Phase { Title, NameEntry, Play, Victory, PhaseCount };
@@ -22,21 +18,14 @@ Phase phaseOf(const FrmIntro& g) {
            : g.varAction == Action::FindSword ? Victory
                                               : Play;
 }
-
-std::vector<std::vector<ReplayEvent>> recordedGames() {
-    std::vector<std::vector<ReplayEvent>> games;
-    for (const auto& entry : fs::directory_iterator(fs::path(EPEE_SOURCE_DIR) / "tests/replays")) {
-        std::ifstream in(entry.path());
-        if (entry.path().extension() == ".replay") games.push_back(parseReplay(in));
-    }
-    return games;
-}
 } // namespace
 
 TEST(Soak, MillionRandomEventsKeepEveryRuleOnEveryScreen) {
     const char* count = std::getenv("EPEE_SOAK_EVENTS");
     const long events = count ? std::atol(count) : 1'000'000;
-    const auto games = recordedGames();
+    std::vector<std::vector<ReplayEvent>> games;
+    for (const std::string& name : recordedNames())
+        games.push_back(recordedGame(name));
     std::mt19937 random(20261206);
     auto pick = [&](std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
