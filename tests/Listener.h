@@ -5,7 +5,10 @@
 #include "platform/Voice.h"
 #include "proof/Replay.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,6 +31,20 @@ inline std::vector<Heard> readSpeechLog(const std::string& log) {
             {std::stoll(line.substr(0, space)), line[space + 1] == '!', line.substr(space + 3)});
     }
     return heard;
+}
+
+// What F1 says: the area and the four tiles around, up, down, left and right.
+struct Description {
+    std::string area;
+    std::array<std::string, 4> around;
+};
+
+inline std::optional<Description> readDescription(const std::string& text) {
+    static const std::regex form(
+        R"(^(.*)\. En haut : (.*)\. En bas : (.*)\. À gauche : (.*)\. À droite : (.*)\.$)");
+    std::smatch m;
+    if (!std::regex_match(text, m, form)) return std::nullopt;
+    return Description{m[1], {m[2], m[3], m[4], m[5]}};
 }
 
 class Listener {

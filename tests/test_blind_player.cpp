@@ -7,7 +7,6 @@
 
 #include <map>
 #include <queue>
-#include <regex>
 #include <set>
 
 namespace {
@@ -23,20 +22,6 @@ using Place = std::pair<int, int>;
 
 Place after(Place p, const Step& s) {
     return {p.first + s.dx, p.second + s.dy};
-}
-
-// What he heard on F1: the area and the four tiles around.
-struct Description {
-    std::string area;
-    std::array<std::string, 4> around;
-};
-
-std::optional<Description> readDescription(const std::string& text) {
-    static const std::regex form(
-        R"(^(.*)\. En haut : (.*)\. En bas : (.*)\. À gauche : (.*)\. À droite : (.*)\.$)");
-    std::smatch m;
-    if (!std::regex_match(text, m, form)) return std::nullopt;
-    return Description{m[1], {m[2], m[3], m[4], m[5]}};
 }
 
 class BlindPlayer {

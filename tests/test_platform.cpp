@@ -108,16 +108,24 @@ TEST(Input, KeysBecomeTheGameKeyCodesAndFullscreenStaysWithTheWindow) {
         return translateKey(k, KeyBindings());
     };
     const std::pair<SDL_Keycode, int> codes[] = {
-        {SDLK_ESCAPE, 27}, {SDLK_SPACE, 32},     {SDLK_LEFT, 37},   {SDLK_UP, 38},
-        {SDLK_RIGHT, 39},  {SDLK_DOWN, 40},      {SDLK_RETURN, 13}, {SDLK_r, 82},
-        {SDLK_v, 86},      {SDLK_F5, Key::Other}};
+        {SDLK_ESCAPE, 27}, {SDLK_SPACE, 32}, {SDLK_LEFT, 37},      {SDLK_UP, 38},
+        {SDLK_RIGHT, 39},  {SDLK_DOWN, 40},  {SDLK_RETURN, 13},    {SDLK_KP_ENTER, 13},
+        {SDLK_r, 82},      {SDLK_v, 86},     {SDLK_z, Key::Other}, {SDLK_F5, Key::Other}};
     for (auto [sym, code] : codes)
-        EXPECT_EQ(translate(sym).code, code) << SDL_GetKeyName(sym);
+        EXPECT_EQ(translate(sym), (TranslatedKey{KeyAction::GameKey, int16(code)}))
+            << SDL_GetKeyName(sym);
     EXPECT_EQ(translate(SDLK_b, KMOD_SHIFT).code, 66);
     // On an AZERTY keyboard M sits where QWERTY has the semicolon: the letter counts.
     EXPECT_EQ(translate(SDLK_m, 0, SDL_SCANCODE_SEMICOLON).code, 77);
     EXPECT_EQ(translate(SDLK_SEMICOLON, 0, SDL_SCANCODE_M).code, Key::Other);
-    // Fullscreen is the window's business and never reaches the game as Enter.
-    EXPECT_EQ(translate(SDLK_F11).action, KeyAction::ToggleFullscreen);
-    EXPECT_EQ(translate(SDLK_RETURN, KMOD_LALT).action, KeyAction::ToggleFullscreen);
+    // Fullscreen and speech are the window's business and never reach the game; Alt with an
+    // arrow still walks.
+    for (auto [sym, mod, action] : {std::tuple{SDLK_F11, 0, KeyAction::ToggleFullscreen},
+                                    {SDLK_RETURN, KMOD_LALT, KeyAction::ToggleFullscreen},
+                                    {SDLK_KP_ENTER, KMOD_RALT, KeyAction::ToggleFullscreen},
+                                    {SDLK_F1, 0, KeyAction::DescribeSurroundings},
+                                    {SDLK_F2, 0, KeyAction::RepeatSpeech},
+                                    {SDLK_F3, 0, KeyAction::ToggleSpeech}})
+        EXPECT_EQ(translate(sym, Uint16(mod)), (TranslatedKey{action, 0})) << SDL_GetKeyName(sym);
+    EXPECT_EQ(translate(SDLK_LEFT, KMOD_LALT).code, Key::Left);
 }

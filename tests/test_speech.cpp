@@ -18,10 +18,8 @@ std::string words(const std::string& text) {
     return out;
 }
 
-struct Expected {
-    Micros at;
-    std::string text;
-};
+// A text and when the window shows it.
+using Expected = std::pair<Micros, std::string>;
 
 // What the window shows as the quest goes, and when: what the log must hold.
 struct QuestWatcher {
@@ -109,9 +107,7 @@ std::vector<Heard> heardAt(const std::vector<Heard>& log, Micros at) {
 }
 
 bool saidAt(const std::vector<Heard>& log, Micros at, const std::string& text) {
-    for (const Heard& h : heardAt(log, at))
-        if (h.text == text) return true;
-    return false;
+    return std::ranges::any_of(heardAt(log, at), [&](const Heard& h) { return h.text == text; });
 }
 
 // "Devant : x" or "Bloqué. Devant : x": what is named, and whether the hero bumped.
@@ -131,23 +127,19 @@ TEST(Speech, TheQuestIsHeardAsTheWindowShowsIt) {
 
     // Every message once, when it opens, in order, word for word as drawn.
     std::set<std::string> messageTexts;
-    for (const Expected& e : watcher.messages)
-        messageTexts.insert(e.text);
+    for (const auto& [at, text] : watcher.messages)
+        messageTexts.insert(text);
     std::vector<Expected> messagesHeard;
     for (const Heard& h : log)
         if (messageTexts.count(h.text)) messagesHeard.push_back({h.at, h.text});
-    ASSERT_EQ(messagesHeard.size(), watcher.messages.size());
     EXPECT_GE(watcher.messages.size(), 14u);
-    for (std::size_t i = 0; i < watcher.messages.size(); ++i) {
-        EXPECT_EQ(messagesHeard[i].text, watcher.messages[i].text) << i;
-        EXPECT_EQ(messagesHeard[i].at, watcher.messages[i].at) << watcher.messages[i].text;
-    }
+    EXPECT_EQ(messagesHeard, watcher.messages);
 
     // Each cell the name entry's red box lands on, as the grid draws it.
     EXPECT_GE(watcher.letters.size(), 20u);
-    for (const Expected& e : watcher.letters)
-        EXPECT_TRUE(saidAt(log, e.at, e.text == " " ? "espace" : e.text))
-            << "the box on \"" << e.text << "\" at " << e.at;
+    for (const auto& [at, letter] : watcher.letters)
+        EXPECT_TRUE(saidAt(log, at, letter == " " ? "espace" : letter))
+            << "the box on \"" << letter << "\" at " << at;
 
     // The area's name each time the hero enters one: one name for each area, four in all.
     std::map<int, std::string> areaNames;
@@ -163,8 +155,8 @@ TEST(Speech, TheQuestIsHeardAsTheWindowShowsIt) {
 
     // The colour values the menu shows after R, V and B.
     EXPECT_FALSE(watcher.colours.empty());
-    for (const Expected& e : watcher.colours)
-        EXPECT_TRUE(saidAt(log, e.at, e.text)) << e.text << " at " << e.at;
+    for (const auto& [at, value] : watcher.colours)
+        EXPECT_TRUE(saidAt(log, at, value)) << value << " at " << at;
 
     // After each turn and each bump, the tile the map holds in front: one name for each
     // picture (the two doors' pictures may share theirs), and a bump only against a tile
