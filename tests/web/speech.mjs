@@ -55,13 +55,19 @@ function listen(page) {
   return { heard, stop: () => { on = false; return reading; } };
 }
 
-// When the hero last moved or the screen last changed, from the game's trace, in this
-// script's time: a busy machine may slow a step, and an arrow that comes before it ends is
+// When the hero last moved or the screen last changed, from the game's trace, on the page's
+// own clock: a busy machine may slow a step, and an arrow that comes before it ends is
 // dropped, as it would be from a player, so the route waits for the hero to stand still.
+// The page's clock, not this script's, so that trace lines reaching the script late never
+// make a step look ended.
 function watchSteps(page) {
   const moved = { at: 0 };
-  page.on('console', (m) => { if (/ tick (tmrI|tmrChangeLieu2?)$/.test(m.text())) moved.at = Date.now(); });
-  return () => waitFor('the hero stands still', 2, async () => Date.now() - moved.at > 60);
+  page.on('console', (m) => {
+    const [at, kind, timer] = m.text().split(' ');
+    if (kind === 'tick' && /^tmr(I|ChangeLieu2?)$/.test(timer)) moved.at = at / 1000;
+  });
+  const now = () => page.evaluate(() => Date.now());
+  return () => waitFor('the hero stands still', 2, async () => await now() - moved.at > 150);
 }
 
 
