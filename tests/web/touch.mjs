@@ -313,8 +313,13 @@ try {
           `the manifest names the game in French, landscape, ${manifest.display}, with icons ${icons}`);
     check(await page.$$eval('meta[name=apple-mobile-web-app-capable], link[rel=apple-touch-icon]',
                             (e) => e.length) === 2, 'the page has what iOS needs to add it to the home screen');
-    check(await page.evaluate(() => navigator.serviceWorker.ready.then((r) => !!r.active)),
-          'a service worker keeps the site after the first visit');
+    // Waited for a bounded time: a worker that never installs is a failure, not a hang.
+    const worker = () => page.evaluate(async () => {
+      const r = await navigator.serviceWorker.getRegistration();
+      return r ? ['installing', 'waiting', 'active'].filter((state) => r[state]).join(',') : 'none';
+    });
+    check(await waitFor('service worker', 30, async () => (await worker()).includes('active')),
+          `a service worker keeps the site after the first visit (${await worker()})`);
     const cdp = await page.createCDPSession();
     const installable = await cdp.send('Page.getInstallabilityErrors').then((r) => r.installabilityErrors,
                                                                            () => []);
